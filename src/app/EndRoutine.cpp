@@ -1,0 +1,33 @@
+#include "app/EndRoutine.h"
+
+#include "app/Forms.h"
+#include "platform/Platform.h"
+
+namespace modHelp {
+
+namespace {
+
+forms::Form *nextToUnload()
+{
+    for (forms::Form *form : forms::loaded()) {
+        if (!form->isUnloading())
+            return form;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void UnloadAllAndEnd()
+{
+    // A nested call finishes the walk; only the outermost one ends the process,
+    // so the end comes once, after the last window is gone.
+    static int depth = 0;
+    ++depth;
+    while (forms::Form *form = nextToUnload())
+        form->Unload();
+    if (--depth == 0)
+        platform::process().end();
+}
+
+} // namespace modHelp

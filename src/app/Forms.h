@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+namespace forms {
+
+// A window of the program. It is loaded when first referred to, then shown or
+// hidden (keeping its contents), until it is unloaded and destroyed.
+class Form {
+public:
+    explicit Form(QWidget &window);
+    virtual ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
+
+    QWidget &window() const { return m_window; }
+    bool isUnloading() const { return m_unloading; }
+
+    // Runs Form_Unload and takes the window out of the collection at once; the
+    // widget itself is destroyed back in the event loop, so that a handler of
+    // this very window may ask for it and still finish.
+    void Unload();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+private:
+    friend void load(Form &form);
+    QWidget &m_window;
+    bool m_unloading = false;
+};
+
+// Takes a freshly built window into the collection: fixed size, centred, the
+// program icon, and the close box turned into an unload; then runs Form_Load.
+void load(Form &form);
+
+// The loaded windows, first loaded first.
+QList<Form *> loaded();
+
+// Whether the window is in the collection; one whose unload is running still is.
+bool isLoaded(const Form *form);
+
+// Shows the window as a modal one and returns once it is unloaded.
+void showModal(Form &form);
+
+// A named window of the program. Referring to it while it is unloaded loads it
+// afresh.
+template <class W>
+class FormRef {
+public:
+    W &get()
+    {
+        if (!isLoaded()) {
+            m_form = new W;
+            forms::load(*m_form);
+        }
+        return *m_form;
+    }
+    W *operator->() { return &get(); }
+    bool isLoaded() const { return forms::isLoaded(m_form.data()); }
+
+    void Show() { get().show(); }
+    void ShowModal() { forms::showModal(get()); }
+    void Hide() { get().hide(); }
+    void Unload()
+    {
+        if (isLoaded())
+            m_form->Unload();
+    }
+
+private:
+    QPointer<W> m_form;
+};
+
+} // namespace forms

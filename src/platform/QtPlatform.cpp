@@ -1,0 +1,130 @@
+#include "platform/QtPlatform.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+QUrl urlForAddress(const QString &address)
+{
+    return QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
+}
+
+float unitFloatFromBits(std::uint32_t bits)
+{
+    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+}
+
+void QtShell::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(urlForAddress(address));
+}
+
+QtMessageBox::QtMessageBox(QString title)
+    : m_title(std::move(title))
+{
+}
+
+Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
+{
+    // A lone carriage return breaks the line in the texts, as it does on Windows.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    const int pressed = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtSettingsStore::read(const QString &application, const QString &section, const QString &key)
+{
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+    return store.value(section + QLatin1Char('/') + key).toString();
+}
+
+bool QtSettingsStore::write(const QString &application, const QString &section, const QString &key,
+                            const QString &value)
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+    store.setValue(section + QLatin1Char('/') + key, value);
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+void QtClipboard::clearOwnContents()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard->ownsClipboard())
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection() && clipboard->ownsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
+QtProcess::QtProcess(const QString &lockFilePath)
+    : m_lock(lockFilePath)
+{
+    // Only a dead owner makes the lock stale, however long this copy runs.
+    m_lock.setStaleLockTime(0);
+}
+
+bool QtProcess::previousInstanceRunning()
+{
+    if (m_lock.isLocked() || m_lock.tryLock(0))
+        return false;
+    // A lock that cannot be created at all must not keep the program from running.
+    return m_lock.error() == QLockFile::LockFailedError;
+}
+
+void QtProcess::end()
+{
+    m_lock.unlock();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+QDate SystemClock::today()
+{
+    return QDate::currentDate();
+}
+
+void TimerSeededRandom::seedFromTimer()
+{
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+    m_engine.seed(seed);
+}
+
+float TimerSeededRandom::next()
+{
+    return unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
+}
+
+QtPlatform::QtPlatform(const QString &applicationTitle, const QString &lockFilePath)
+    : m_messageBox(applicationTitle)
+    , m_process(lockFilePath)
+{
+}
+
+Services QtPlatform::services()
+{
+    return {&m_shell, &m_messageBox, &m_settings, &m_clipboard, &m_process, &m_clock, &m_random};
+}
+
+QString defaultLockFilePath(const QString &applicationName)
+{
+    const QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return QDir(directory).filePath(applicationName + QLatin1String(".lock"));
+}
+
+} // namespace platform

@@ -1,0 +1,151 @@
+#include "reading/FrmMain.h"
+
+#include "app/EndRoutine.h"
+#include "platform/Platform.h"
+#include "reading/EntryRules.h"
+#include "ui_FrmMain.h"
+#include "web/PageOpeners.h"
+#include "web/Promotions.h"
+#include "web/UpdateReminder.h"
+
+#include <QKeyEvent>
+
+forms::FormRef<FrmMain> frmMain;
+
+namespace {
+
+const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+
+void addNumbers(QComboBox &list, int first, int last)
+{
+    for (int number = first; number <= last; ++number)
+        list.addItem(QString::number(number));
+}
+
+} // namespace
+
+FrmMain::FrmMain()
+    : forms::Form(static_cast<QWidget &>(*this))
+    , m_ui(std::make_unique<Ui::FrmMain>())
+{
+    m_ui->setupUi(this);
+    resize(m_ui->centralwidget->minimumWidth(),
+           m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());
+    web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
+    for (QLineEdit *box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName})
+        box->installEventFilter(this);
+    m_ui->txtFirstName->setFocus();
+
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
+    connect(m_ui->mnuNext, &QAction::triggered, this, &FrmMain::mnuNext_Click);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &FrmMain::cmdExit_Click);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    connect(m_ui->mnuOnline, &QAction::triggered, this, &FrmMain::mnuOnline_Click);
+    connect(m_ui->mnuVisit, &QAction::triggered, this, &FrmMain::mnuVisit_Click);
+    connect(m_ui->mnuUpdate, &QAction::triggered, this, &FrmMain::mnuUpdate_Click);
+    connect(m_ui->mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
+    connect(m_ui->makemoneyonline, &QAction::triggered, this, &FrmMain::makemoneyonline_Click);
+    connect(m_ui->Label61, &LinkLabel::clicked, this, &FrmMain::Label61_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmMain::lblCobrand_Click);
+    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &FrmMain::lblFullBrand_Click);
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Form_Load()
+{
+    modHelp::UpdateReminderCheck();
+    addNumbers(*m_ui->cboDate, 1, 31);
+    m_ui->cboMonth->addItems(monthNames);
+    addNumbers(*m_ui->cboYear, 1900, 2050);
+    m_ui->cboMonth->setCurrentIndex(0);
+    m_ui->cboDate->setCurrentIndex(0);
+    m_ui->cboYear->setCurrentIndex(0);
+}
+
+void FrmMain::Form_Unload()
+{
+    modHelp::UnloadAllAndEnd();
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && txtName_KeyPress(*watched, static_cast<QKeyEvent &>(*event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Hands the box its capital instead of the typed small letter.
+bool FrmMain::txtName_KeyPress(QObject &box, const QKeyEvent &key)
+{
+    const QString typed = key.text();
+    if (typed.size() != 1)
+        return false;
+    const char16_t code = reading::upperCasedKey(typed.at(0).unicode());
+    if (code == typed.at(0).unicode())
+        return false;
+    QKeyEvent capital(key.type(), key.key(), key.modifiers(), QString(QChar(code)), key.isAutoRepeat(),
+                      static_cast<quint16>(key.count()));
+    QCoreApplication::sendEvent(&box, &capital);
+    return true;
+}
+
+bool FrmMain::ValidateEntries()
+{
+    const reading::Entries entries{m_ui->txtFirstName->text(), m_ui->txtLastName->text(),
+                                   m_ui->cboDate->currentText(), m_ui->cboMonth->currentText(),
+                                   m_ui->cboYear->currentText(),  m_ui->cboDate->currentIndex(),
+                                   m_ui->cboMonth->currentIndex()};
+    const reading::EntryProblem problem = reading::checkEntries(entries);
+    if (problem.message.isEmpty())
+        return true;
+    platform::messageBox().show(problem.message, problem.icon, platform::Buttons::Ok);
+    QWidget *field = nullptr;
+    switch (problem.focus) {
+    case reading::Field::FirstName: field = m_ui->txtFirstName; break;
+    case reading::Field::LastName: field = m_ui->txtLastName; break;
+    case reading::Field::Day: field = m_ui->cboDate; break;
+    case reading::Field::Month: field = m_ui->cboMonth; break;
+    case reading::Field::Year: field = m_ui->cboYear; break;
+    case reading::Field::None: break;
+    }
+    if (field)
+        field->setFocus();
+    return false;
+}
+
+void FrmMain::bringCoBrandToFront()
+{
+    m_ui->lblCobrand->raise();
+}
+
+void FrmMain::bringFullBrandToFront()
+{
+    m_ui->lblFullBrand->raise();
+}
+
+void FrmMain::cmdNext_Click()
+{
+    if (!ValidateEntries())
+        return;
+}
+
+void FrmMain::mnuNext_Click() { cmdNext_Click(); }
+
+void FrmMain::cmdExit_Click()
+{
+    Unload();
+}
+
+void FrmMain::mnuExit_Click() { cmdExit_Click(); }
+void FrmMain::mnuOnline_Click() { modHelp::OpenHelpPage(); }
+void FrmMain::mnuVisit_Click() { modHelp::OpenHomePage(); }
+void FrmMain::mnuUpdate_Click() { modHelp::OpenDownloadPage(); }
+void FrmMain::mnuDonate_Click() { modHelp::OpenDonatePage(); }
+void FrmMain::makemoneyonline_Click() { modHelp::OpenFullyBrandedPage(); }
+void FrmMain::Label61_Click() { modHelp::OpenHomePage(); }
+void FrmMain::lblCobrand_Click() { modHelp::OpenCoBrandPage(); }
+void FrmMain::lblFullBrand_Click() { modHelp::OpenFullyBrandedPage(); }

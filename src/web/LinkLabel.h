@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that works as a link: a pointing hand over it, and a click.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace web {
+
+// The maker's host, chosen when the program is configured.
+QString host();
+
+// "http://", the host, the product path, the redirect script and the page key.
+QString pageAddress(QStringView pageKey);
+
+// The product's own folder on the site, ending in a slash.
+QString productAddress();
+
+} // namespace web

@@ -1,0 +1,9 @@
+#include "web/UpdateReminder.h"
+
+namespace modHelp {
+
+void UpdateReminderCheck()
+{
+}
+
+} // namespace modHelp
