@@ -15,8 +15,8 @@ short intCoBrandRandomNumber = 0;
 
 int coBrandNumber(float r)
 {
-    const float scaled = r * 6.0f + 1.0f;
-    return static_cast<int>(std::nearbyint(scaled));
+    // In double, so that a draw of 11/12 (a float a hair above it) stays above 6.5.
+    return static_cast<int>(std::nearbyint(static_cast<double>(r) * 6.0 + 1.0));
 }
 
 FrontLabel frontLabelFor(int coBrandNumber)

@@ -4,7 +4,7 @@ namespace app {
 
 enum class FrontLabel { CoBrand, FullBrand, AsDesigned };
 
-// r x 6 + 1 in single precision, rounded half to even: 1 to 7 for 0 <= r < 1.
+// r x 6 + 1 rounded half to even: 1 to 7 for 0 <= r < 1.
 int coBrandNumber(float r);
 
 // Which of the entry window's two overlapping offers the number brings forward.

@@ -1,0 +1,185 @@
+#include "app/EndRoutine.h"
+#include "app/Forms.h"
+#include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QStringList events;
+
+// A window that writes what happens to it into events.
+class Probe : public QWidget, public forms::Form {
+public:
+    explicit Probe(QString name)
+        : forms::Form(static_cast<QWidget &>(*this))
+        , text(new QLineEdit(this))
+        , m_name(std::move(name))
+    {
+        resize(200, 100);
+    }
+    QLineEdit *text;
+    std::function<void()> onUnload;
+
+protected:
+    void Form_Load() override { events.append(m_name + QLatin1String(" load")); }
+    void Form_Unload() override
+    {
+        events.append(m_name + QLatin1String(" unload"));
+        if (onUnload)
+            onUnload();
+    }
+
+private:
+    QString m_name;
+};
+
+struct First : Probe {
+    First() : Probe(QStringLiteral("first")) {}
+};
+struct Second : Probe {
+    Second() : Probe(QStringLiteral("second")) {}
+};
+struct Third : Probe {
+    Third() : Probe(QStringLiteral("third")) {}
+};
+
+forms::FormRef<First> first;
+forms::FormRef<Second> second;
+forms::FormRef<Third> third;
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void hiddenWindowKeepsItsContents();
+    void unloadedWindowComesBackAfresh();
+    void closeBoxUnloads();
+    void windowMayUnloadItselfFromItsOwnHandler();
+    void windowsAreFixedAndCentred();
+    void endRoutineUnloadsFirstLoadedFirst();
+    void endRoutineEntersItselfFromAnUnloadHandler();
+    void endRoutineAlsoUnloadsWhatAnUnloadHandlerShows();
+
+private:
+    std::unique_ptr<RecordingPlatform> m_desktop;
+};
+
+void TestForms::init()
+{
+    m_desktop = std::make_unique<RecordingPlatform>();
+    events.clear();
+}
+
+void TestForms::cleanup()
+{
+    QVERIFY(unloadEveryWindow());
+    m_desktop.reset();
+}
+
+void TestForms::hiddenWindowKeepsItsContents()
+{
+    first.Show();
+    first->text->setText(QStringLiteral("kept"));
+    first.Hide();
+    QVERIFY(first.isLoaded());
+    first.Show();
+    QCOMPARE(first->text->text(), QStringLiteral("kept"));
+    QCOMPARE(events, QStringList({"first load"}));
+}
+
+void TestForms::unloadedWindowComesBackAfresh()
+{
+    first.Show();
+    first->text->setText(QStringLiteral("gone"));
+    first.Unload();
+    QVERIFY(!first.isLoaded());
+    QVERIFY(forms::loaded().isEmpty());
+    first.Show();
+    QVERIFY(first->text->text().isEmpty());
+    QCOMPARE(events, QStringList({"first load", "first unload", "first load"}));
+}
+
+void TestForms::closeBoxUnloads()
+{
+    first.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&first.get()));
+    first->close();
+    QVERIFY(!first.isLoaded());
+    QCOMPARE(events, QStringList({"first load", "first unload"}));
+}
+
+void TestForms::windowMayUnloadItselfFromItsOwnHandler()
+{
+    first.Show();
+    auto *button = new QPushButton(&first.get());
+    QPointer<QLineEdit> text = first->text;
+    QObject::connect(button, &QPushButton::clicked, [&] {
+        first.Unload();
+        // The window must still be there for the rest of its handler.
+        text->setText(QStringLiteral("after unload"));
+        second.Show();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(forms::loaded().size(), 1);
+    QVERIFY(second.isLoaded());
+    QTRY_VERIFY(text.isNull());
+}
+
+void TestForms::windowsAreFixedAndCentred()
+{
+    first.Show();
+    QCOMPARE(first->minimumSize(), QSize(200, 100));
+    QCOMPARE(first->maximumSize(), QSize(200, 100));
+    QVERIFY(!(first->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(first->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!first->windowIcon().isNull());
+}
+
+void TestForms::endRoutineUnloadsFirstLoadedFirst()
+{
+    second.Show();
+    first.Show();
+    third.Hide();
+    modHelp::UnloadAllAndEnd();
+    QCOMPARE(events, QStringList({"second load", "first load", "third load", "second unload", "first unload",
+                                  "third unload"}));
+    QVERIFY(forms::loaded().isEmpty());
+    QCOMPARE(m_desktop->ends, 1);
+}
+
+void TestForms::endRoutineEntersItselfFromAnUnloadHandler()
+{
+    first.Show();
+    second.Show();
+    third.Show();
+    second->onUnload = [] { modHelp::UnloadAllAndEnd(); };
+    modHelp::UnloadAllAndEnd();
+    QCOMPARE(events, QStringList({"first load", "second load", "third load", "first unload", "second unload",
+                                  "third unload"}));
+    QCOMPARE(m_desktop->ends, 1);
+}
+
+void TestForms::endRoutineAlsoUnloadsWhatAnUnloadHandlerShows()
+{
+    first.Show();
+    first->onUnload = [] { second.Show(); };
+    modHelp::UnloadAllAndEnd();
+    QCOMPARE(events, QStringList({"first load", "first unload", "second load", "second unload"}));
+    QVERIFY(forms::loaded().isEmpty());
+    QCOMPARE(m_desktop->ends, 1);
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"

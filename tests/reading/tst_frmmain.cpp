@@ -1,0 +1,238 @@
+#include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
+#include "reading/FrmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString site = QStringLiteral("http://www.quillmoor.example/orvane-free-birthday-number/ssd.php?page=");
+
+template <class T>
+T *control(const char *name)
+{
+    return frmMain->findChild<T *>(QLatin1String(name));
+}
+
+QStringList items(const QComboBox &list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts.append(list.itemText(i));
+    return texts;
+}
+
+QStringList numbers(int first, int last)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts.append(QString::number(n));
+    return texts;
+}
+
+// Types as the keyboard would, letters outside ASCII included.
+void type(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithEmptyNamesAndTheFirstDate();
+    void typedSmallLettersBecomeCapitals_data();
+    void typedSmallLettersBecomeCapitals();
+    void tabVisitsTheEntriesInReadingOrder();
+    void enterInANameBoxDoesNotRunNext();
+    void nextReportsTheFirstProblem_data();
+    void nextReportsTheFirstProblem();
+    void eachLinkOpensItsPage_data();
+    void eachLinkOpensItsPage();
+    void switchedOffItemCannotBeChosen();
+    void exitEndsTheProgram_data();
+    void exitEndsTheProgram();
+
+private:
+    std::unique_ptr<RecordingPlatform> m_desktop;
+};
+
+void TestFrmMain::init()
+{
+    m_desktop = std::make_unique<RecordingPlatform>();
+    frmMain.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
+}
+
+void TestFrmMain::cleanup()
+{
+    QVERIFY(unloadEveryWindow());
+    m_desktop.reset();
+}
+
+void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
+{
+    QCOMPARE(items(*control<QComboBox>("cboDate")), numbers(1, 31));
+    QCOMPARE(items(*control<QComboBox>("cboYear")), numbers(1900, 2050));
+    QCOMPARE(items(*control<QComboBox>("cboMonth")),
+             QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
+                          "October", "November", "December"}));
+    QCOMPARE(control<QComboBox>("cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(control<QComboBox>("cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(control<QComboBox>("cboYear")->currentText(), QStringLiteral("1900"));
+    for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
+        QVERIFY(control<QLineEdit>(name)->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
+    QCOMPARE(frmMain->windowTitle(), QStringLiteral("Orvane Birthday Number v1.45"));
+    QVERIFY(!control<QComboBox>("cboDate")->isEditable());
+}
+
+void TestFrmMain::typedSmallLettersBecomeCapitals_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters, space and apostrophe") << "txtFirstName" << "ann o'neil" << "ANN O'NEIL";
+    QTest::newRow("capitals and digits stay") << "txtMiddleName" << "Mary 2nd" << "MARY 2ND";
+    QTest::newRow("accented letter stays") << "txtLastName" << QString::fromUtf8("zoë") << QString::fromUtf8("ZOë");
+}
+
+void TestFrmMain::typedSmallLettersBecomeCapitals()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QLineEdit *edit = control<QLineEdit>(box.toLatin1().constData());
+    edit->setFocus();
+    type(edit, typed);
+    QCOMPARE(edit->text(), shown);
+}
+
+void TestFrmMain::tabVisitsTheEntriesInReadingOrder()
+{
+    const QStringList expected{"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear", "cmdNext",
+                               "txtFirstName"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestFrmMain::enterInANameBoxDoesNotRunNext()
+{
+    QTest::keyClick(control<QLineEdit>("txtFirstName"), Qt::Key_Return);
+    QVERIFY(m_desktop->messages.isEmpty());
+}
+
+void TestFrmMain::nextReportsTheFirstProblem_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("nothing typed") << "" << "" << 0 << 0 << "Please Enter Your First Name" << "txtFirstName";
+    QTest::newRow("no last name") << "A" << "" << 0 << 0 << "Please Enter Your Last Name" << "txtLastName";
+    QTest::newRow("31 April") << "A" << "B" << 30 << 3 << "Please Enter Correct Date Or Month !" << "cmdNext";
+    QTest::newRow("29 February 1900") << "A" << "B" << 28 << 1 << "Please Enter Correct Date Or Month!"
+                                      << "cmdNext";
+}
+
+void TestFrmMain::nextReportsTheFirstProblem()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    control<QLineEdit>("txtFirstName")->setText(first);
+    control<QLineEdit>("txtLastName")->setText(last);
+    control<QComboBox>("cboDate")->setCurrentIndex(day);
+    control<QComboBox>("cboMonth")->setCurrentIndex(month);
+    QPushButton *next = control<QPushButton>("cmdNext");
+    next->setFocus();
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(m_desktop->messages.size(), 1);
+    QCOMPARE(m_desktop->messages.first().text, message);
+    QCOMPARE(m_desktop->messages.first().buttons, platform::Buttons::Ok);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(frmMain.isLoaded());
+}
+
+void TestFrmMain::eachLinkOpensItsPage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("Online Help") << "mnuOnline" << site + "help-web-page";
+    QTest::newRow("Visit Us Online") << "mnuVisit" << site + "home-page";
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << site + "download-web-page";
+    QTest::newRow("Donate") << "mnuDonate" << site + "donate";
+    QTest::newRow("visit label") << "Label61" << site + "home-page";
+    QTest::newRow("co-brand label") << "lblCobrand" << site + "co-brand";
+    QTest::newRow("fully branded label") << "lblFullBrand" << site + "fully-branded";
+}
+
+void TestFrmMain::eachLinkOpensItsPage()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, address);
+    for (int press = 0; press < 2; ++press) {
+        if (auto *label = control<QLabel>(name.toLatin1().constData()))
+            QTest::mouseClick(label, Qt::LeftButton);
+        else
+            control<QAction>(name.toLatin1().constData())->trigger();
+    }
+    QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
+}
+
+void TestFrmMain::switchedOffItemCannotBeChosen()
+{
+    QAction *item = control<QAction>("makemoneyonline");
+    QCOMPARE(item->text(), QStringLiteral("Make Money &Online"));
+    QVERIFY(!item->isEnabled());
+    item->trigger();
+    QVERIFY(m_desktop->openedAddresses.isEmpty());
+}
+
+void TestFrmMain::exitEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("File, Exit") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestFrmMain::exitEndsTheProgram()
+{
+    QFETCH(bool, closeBox);
+    if (closeBox)
+        frmMain->close();
+    else
+        control<QAction>("mnuExit")->trigger();
+    QVERIFY(!frmMain.isLoaded());
+    QCOMPARE(m_desktop->ends, 1);
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
