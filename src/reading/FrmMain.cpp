@@ -1,8 +1,11 @@
 #include "reading/FrmMain.h"
 
-#include "app/EndRoutine.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
+#include "reading/FrmBDNo.h"
+#include "reading/ReadingDisplay.h"
+#include "reading/Readings.h"
+#include "support/FrmNagScreen2.h"
 #include "ui_FrmMain.h"
 #include "web/PageOpeners.h"
 #include "web/Promotions.h"
@@ -68,7 +71,7 @@ void FrmMain::Form_Load()
 
 void FrmMain::Form_Unload()
 {
-    modHelp::UnloadAllAndEnd();
+    frmNagScreen2.Show();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
@@ -131,12 +134,23 @@ void FrmMain::cmdNext_Click()
 {
     if (!ValidateEntries())
         return;
+    frmBDNo.Show();
+    const int number = m_ui->cboDate->currentText().trimmed().toInt();
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    for (const QString &block : reading::readingBlocks(number))
+        display.insertAtCaret(block);
+    display.moveCursor(QTextCursor::Start);
+    frmBDNo.Show();
+    Unload();
+    // This window is on its way out: touch nothing of it from here on.
+    frmNagScreen2.Hide();
 }
 
 void FrmMain::mnuNext_Click() { cmdNext_Click(); }
 
 void FrmMain::cmdExit_Click()
 {
+    frmNagScreen2.Show();
     Unload();
 }
 

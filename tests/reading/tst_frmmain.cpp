@@ -68,8 +68,6 @@ private slots:
     void eachLinkOpensItsPage_data();
     void eachLinkOpensItsPage();
     void switchedOffItemCannotBeChosen();
-    void exitEndsTheProgram_data();
-    void exitEndsTheProgram();
 
 private:
     std::unique_ptr<RecordingPlatform> m_desktop;
@@ -214,24 +212,6 @@ void TestFrmMain::switchedOffItemCannotBeChosen()
     QVERIFY(!item->isEnabled());
     item->trigger();
     QVERIFY(m_desktop->openedAddresses.isEmpty());
-}
-
-void TestFrmMain::exitEndsTheProgram_data()
-{
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("File, Exit") << false;
-    QTest::newRow("close box") << true;
-}
-
-void TestFrmMain::exitEndsTheProgram()
-{
-    QFETCH(bool, closeBox);
-    if (closeBox)
-        frmMain->close();
-    else
-        control<QAction>("mnuExit")->trigger();
-    QVERIFY(!frmMain.isLoaded());
-    QCOMPARE(m_desktop->ends, 1);
 }
 
 QTEST_MAIN(TestFrmMain)

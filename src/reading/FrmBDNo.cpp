@@ -1,0 +1,61 @@
+#include "reading/FrmBDNo.h"
+
+#include "platform/Platform.h"
+#include "reading/FrmMain.h"
+#include "support/FrmNagScreen2.h"
+#include "ui_FrmBDNo.h"
+#include "web/PageOpeners.h"
+#include "web/Promotions.h"
+
+forms::FormRef<FrmBDNo> frmBDNo;
+
+FrmBDNo::FrmBDNo()
+    : forms::Form(static_cast<QWidget &>(*this))
+    , m_ui(std::make_unique<Ui::FrmBDNo>())
+{
+    m_ui->setupUi(this);
+    web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
+    m_ui->cmdback->setFocus();
+
+    connect(m_ui->cmdback, &QPushButton::clicked, this, &FrmBDNo::cmdback_Click);
+    connect(m_ui->txtDisplay, &QPlainTextEdit::textChanged, this, &FrmBDNo::txtDisplay_Change);
+    connect(m_ui->txtDisplay, &ReadingDisplay::clicked, this, &FrmBDNo::txtDisplay_Click);
+    connect(m_ui->txtDisplay, &ReadingDisplay::mouseDown, this, &FrmBDNo::txtDisplay_MouseDown);
+    connect(m_ui->txtDisplay, &ReadingDisplay::mouseMove, this, &FrmBDNo::txtDisplay_MouseMove);
+    connect(m_ui->txtDisplay, &ReadingDisplay::mouseUp, this, &FrmBDNo::txtDisplay_MouseUp);
+    connect(m_ui->Label61, &LinkLabel::clicked, this, &FrmBDNo::Label61_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmBDNo::lblCobrand_Click);
+    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &FrmBDNo::lblFullBrand_Click);
+}
+
+FrmBDNo::~FrmBDNo() = default;
+
+ReadingDisplay &FrmBDNo::txtDisplay()
+{
+    return *m_ui->txtDisplay;
+}
+
+void FrmBDNo::Form_Unload()
+{
+    frmNagScreen2.Show();
+}
+
+void FrmBDNo::cmdback_Click()
+{
+    Unload();
+    // From here on only what outlives this window.
+    frmMain.Show();
+    frmNagScreen2.Hide();
+}
+
+// The reading is not to be carried out with the mouse: any mouse activity over
+// it takes back what this program put on the clipboard.
+void FrmBDNo::txtDisplay_Change() { platform::clipboard().clearOwnContents(); }
+void FrmBDNo::txtDisplay_Click() { platform::clipboard().clearOwnContents(); }
+void FrmBDNo::txtDisplay_MouseDown() { platform::clipboard().clearOwnContents(); }
+void FrmBDNo::txtDisplay_MouseMove() { platform::clipboard().clearOwnContents(); }
+void FrmBDNo::txtDisplay_MouseUp() { platform::clipboard().clearOwnContents(); }
+
+void FrmBDNo::Label61_Click() { modHelp::OpenHomePage(); }
+void FrmBDNo::lblCobrand_Click() { modHelp::OpenCoBrandPage(); }
+void FrmBDNo::lblFullBrand_Click() { modHelp::OpenFullyBrandedPage(); }

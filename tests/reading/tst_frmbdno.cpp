@@ -1,0 +1,229 @@
+#include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
+#include "reading/FrmBDNo.h"
+#include "reading/FrmMain.h"
+#include "reading/ReadingDisplay.h"
+#include "reading/Readings.h"
+#include "support/FrmNagScreen2.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+template <class T>
+T *entry(const char *name)
+{
+    return frmMain->findChild<T *>(QLatin1String(name));
+}
+
+void pressNext(const QString &first, const QString &last, int day, int month, int year)
+{
+    entry<QLineEdit>("txtFirstName")->setText(first);
+    entry<QLineEdit>("txtLastName")->setText(last);
+    entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+    entry<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+    entry<QComboBox>("cboYear")->setCurrentIndex(year - 1900);
+    QTest::mouseClick(entry<QPushButton>("cmdNext"), Qt::LeftButton);
+    if (frmBDNo.isLoaded()) {
+        frmBDNo->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frmBDNo.get()));
+    }
+}
+
+QString shownReading(int number)
+{
+    return reading::readingText(number).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
+class TestFrmBDNo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void nextShowsTheReadingAlone_data();
+    void nextShowsTheReadingAlone();
+    void readingIgnoresNamesMonthAndYear();
+    void refusedNextChangesNothing();
+    void backGivesAFreshEntryWindow_data();
+    void backGivesAFreshEntryWindow();
+    void readingCannotBeEdited();
+    void mouseTakesBackOnlyOwnClipboard_data();
+    void mouseTakesBackOnlyOwnClipboard();
+    void pressInsideASelectionStartsNoDrag();
+
+private:
+    std::unique_ptr<RecordingPlatform> m_desktop;
+};
+
+void TestFrmBDNo::init()
+{
+    m_desktop = std::make_unique<RecordingPlatform>();
+    frmMain.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
+}
+
+void TestFrmBDNo::cleanup()
+{
+    QVERIFY(unloadEveryWindow());
+    m_desktop.reset();
+}
+
+void TestFrmBDNo::nextShowsTheReadingAlone_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("5 July by the button") << 5 << false;
+    QTest::newRow("14 July by File, Next") << 14 << true;
+    QTest::newRow("31 July") << 31 << false;
+}
+
+void TestFrmBDNo::nextShowsTheReadingAlone()
+{
+    QFETCH(int, day);
+    QFETCH(bool, byMenu);
+    entry<QLineEdit>("txtFirstName")->setText(QStringLiteral("ANN"));
+    entry<QLineEdit>("txtLastName")->setText(QStringLiteral("LEE"));
+    entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+    entry<QComboBox>("cboMonth")->setCurrentIndex(6);
+    if (byMenu)
+        frmMain->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
+    else
+        QTest::keyClick(&frmMain.get(), Qt::Key_N, Qt::AltModifier);
+
+    // A button's access key presses it a moment later.
+    QTRY_VERIFY(!frmMain.isLoaded());
+    QVERIFY(frmBDNo.isLoaded());
+    QVERIFY(frmBDNo->isVisible());
+    QVERIFY(frmNagScreen2.isLoaded());
+    QVERIFY(!frmNagScreen2->isVisible());
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    QCOMPARE(display.toPlainText(), shownReading(day));
+    QVERIFY(!display.toPlainText().contains(u'\r'));
+    QCOMPARE(display.textCursor().position(), 0);
+    QCOMPARE(display.verticalScrollBar()->value(), 0);
+    QCOMPARE(frmBDNo->focusWidget(), frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")));
+    QVERIFY(m_desktop->messages.isEmpty());
+}
+
+void TestFrmBDNo::readingIgnoresNamesMonthAndYear()
+{
+    pressNext(QStringLiteral("A"), QStringLiteral("B"), 29, 2, 2000);
+    const QString first = frmBDNo->txtDisplay().toPlainText();
+    QTest::mouseClick(frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
+    pressNext(QStringLiteral("ZED"), QStringLiteral("QUINN"), 29, 12, 2050);
+    QCOMPARE(frmBDNo->txtDisplay().toPlainText(), first);
+    QVERIFY(first.startsWith(QLatin1String("Your Birthday Number is: 29\n")));
+}
+
+void TestFrmBDNo::refusedNextChangesNothing()
+{
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 31, 4, 1985);
+    QCOMPARE(m_desktop->messages.size(), 1);
+    QVERIFY(frmMain.isLoaded());
+    QVERIFY(frmMain->isVisible());
+    QVERIFY(!frmBDNo.isLoaded());
+    QVERIFY(!frmNagScreen2.isLoaded());
+    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
+    QCOMPARE(entry<QComboBox>("cboDate")->currentText(), QStringLiteral("31"));
+    QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), QStringLiteral("April"));
+}
+
+void TestFrmBDNo::backGivesAFreshEntryWindow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("click") << 0;
+    QTest::newRow("Enter on the focused Back") << int(Qt::Key_Return);
+    QTest::newRow("space bar") << int(Qt::Key_Space);
+    QTest::newRow("Alt+B") << int(Qt::Key_B);
+}
+
+void TestFrmBDNo::backGivesAFreshEntryWindow()
+{
+    QFETCH(int, key);
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    auto *back = frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback"));
+    if (key == 0)
+        QTest::mouseClick(back, Qt::LeftButton);
+    else if (key == Qt::Key_B)
+        QTest::keyClick(&frmBDNo.get(), Qt::Key_B, Qt::AltModifier);
+    else
+        QTest::keyClick(back, Qt::Key(key));
+
+    QTRY_VERIFY(frmMain.isLoaded());
+    QVERIFY(!frmBDNo.isLoaded());
+    QVERIFY(frmMain->isVisible());
+    QVERIFY(frmNagScreen2.isLoaded());
+    QVERIFY(!frmNagScreen2->isVisible());
+    QVERIFY(entry<QLineEdit>("txtFirstName")->text().isEmpty());
+    QVERIFY(entry<QLineEdit>("txtLastName")->text().isEmpty());
+    QCOMPARE(entry<QComboBox>("cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(entry<QComboBox>("cboYear")->currentText(), QStringLiteral("1900"));
+}
+
+void TestFrmBDNo::readingCannotBeEdited()
+{
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    const QString before = display.toPlainText();
+    display.setFocus();
+    QTest::keyClicks(&display, QStringLiteral("xyz"));
+    QTest::keyClick(&display, Qt::Key_Delete);
+    QTest::keyClick(&display, Qt::Key_Backspace);
+    QCOMPARE(display.toPlainText(), before);
+    QCOMPARE(display.contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard_data()
+{
+    QTest::addColumn<bool>("ours");
+    QTest::addColumn<QString>("activity");
+    QTest::addColumn<QString>("left");
+    for (const char *activity : {"move", "press", "click"}) {
+        QTest::addRow("another program's text survives a %s", activity) << false << activity << "copied elsewhere";
+        QTest::addRow("our own text goes on a %s", activity) << true << activity << "";
+    }
+}
+
+void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard()
+{
+    QFETCH(bool, ours);
+    QFETCH(QString, activity);
+    QFETCH(QString, left);
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    m_desktop->clipboardText = QStringLiteral("copied elsewhere");
+    m_desktop->clipboardOwned = ours;
+    QWidget *surface = frmBDNo->txtDisplay().viewport();
+    if (activity == QLatin1String("move"))
+        QTest::mouseMove(surface, QPoint(40 + m_desktop->clipboardOwned, 30));
+    else if (activity == QLatin1String("press"))
+        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(40, 30));
+    else
+        QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(40, 30));
+    QCOMPARE(m_desktop->clipboardText, left);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(40, 30));
+}
+
+void TestFrmBDNo::pressInsideASelectionStartsNoDrag()
+{
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    display.selectAll();
+    QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+    QVERIFY(!display.textCursor().hasSelection());
+    QTest::mouseRelease(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+}
+
+QTEST_MAIN(TestFrmBDNo)
+#include "tst_frmbdno.moc"
