@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
@@ -41,6 +42,12 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    // Wide enough for the window manager to show the whole title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(m_title) + 120;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
