@@ -7,6 +7,7 @@
 #include "reading/Readings.h"
 #include "support/FrmNagScreen2.h"
 #include "ui_FrmMain.h"
+#include "web/FrmAbout.h"
 #include "web/PageOpeners.h"
 #include "web/Promotions.h"
 #include "web/UpdateReminder.h"
@@ -49,6 +50,7 @@ FrmMain::FrmMain()
     connect(m_ui->mnuOnline, &QAction::triggered, this, &FrmMain::mnuOnline_Click);
     connect(m_ui->mnuVisit, &QAction::triggered, this, &FrmMain::mnuVisit_Click);
     connect(m_ui->mnuUpdate, &QAction::triggered, this, &FrmMain::mnuUpdate_Click);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
     connect(m_ui->mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
     connect(m_ui->makemoneyonline, &QAction::triggered, this, &FrmMain::makemoneyonline_Click);
     connect(m_ui->Label61, &LinkLabel::clicked, this, &FrmMain::Label61_Click);
@@ -158,6 +160,7 @@ void FrmMain::mnuExit_Click() { cmdExit_Click(); }
 void FrmMain::mnuOnline_Click() { modHelp::OpenHelpPage(); }
 void FrmMain::mnuVisit_Click() { modHelp::OpenHomePage(); }
 void FrmMain::mnuUpdate_Click() { modHelp::OpenDownloadPage(); }
+void FrmMain::mnuAbout_Click() { frmAbout.ShowModal(); }
 void FrmMain::mnuDonate_Click() { modHelp::OpenDonatePage(); }
 void FrmMain::makemoneyonline_Click() { modHelp::OpenFullyBrandedPage(); }
 void FrmMain::Label61_Click() { modHelp::OpenHomePage(); }

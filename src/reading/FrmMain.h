@@ -35,6 +35,7 @@ private:
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
+    void mnuAbout_Click();
     void mnuDonate_Click();
     void makemoneyonline_Click();
     void Label61_Click();

@@ -1,5 +1,25 @@
 #pragma once
 
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace web {
+
+enum class ReminderStep { StoreFirstDate, Quiet, Ask };
+
+// ISO 8601, so that a change of locale cannot make a stored date unreadable.
+QString reminderDateText(QDate date);
+
+// Only a text exactly in the form reminderDateText writes, naming a real day.
+std::optional<QDate> reminderDateFromText(const QString &text);
+
+// What a check does with the decoded stored date text on the given day.
+ReminderStep reminderStep(const QString &storedDateText, QDate today);
+
+} // namespace web
+
 namespace modHelp {
 
 // Offers, at most once in 15 days, to open the download page.

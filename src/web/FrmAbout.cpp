@@ -1,0 +1,39 @@
+#include "web/FrmAbout.h"
+
+#include "ui_FrmAbout.h"
+#include "web/PageOpeners.h"
+#include "web/Site.h"
+
+forms::FormRef<FrmAbout> frmAbout;
+
+FrmAbout::FrmAbout()
+    : forms::Form(static_cast<QWidget &>(*this))
+    , m_ui(std::make_unique<Ui::FrmAbout>())
+{
+    m_ui->setupUi(this);
+    m_ui->Label1->setText(QLatin1String("Orvane Birthday Number Software helps you understand more about yourself "
+                                        "based on your date of birth. This software gives an insight into the "
+                                        "middle years of your life. It also tells you about the various talents "
+                                        "you possess. Visit ")
+                          + web::host() + QLatin1String(" to find many more free programs from Velmora Softwares."));
+    m_ui->lblHomePage->setText(QLatin1String("Click here to visit ") + web::host());
+
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
+    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmAbout::lblCobrand_Click);
+}
+
+FrmAbout::~FrmAbout() = default;
+
+void FrmAbout::reject()
+{
+    cmdOK_Click();
+}
+
+void FrmAbout::cmdOK_Click()
+{
+    Unload();
+}
+
+void FrmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
+void FrmAbout::lblCobrand_Click() { modHelp::OpenFullyBrandedPage(); }

@@ -1,0 +1,152 @@
+#include "app/EndRoutine.h"
+#include "app/Forms.h"
+#include "platform/RecordingPlatform.h"
+#include "reading/FrmMain.h"
+#include "web/FrmAbout.h"
+#include "web/Site.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs the steps inside the about window's modal loop, then unloads it if they
+// left it open, so that a failing step cannot hang the test.
+void whileAboutShown(const std::function<void(FrmAbout &)> &steps)
+{
+    QTimer::singleShot(0, [steps] {
+        steps(frmAbout.get());
+        frmAbout.Unload();
+    });
+    frmAbout.ShowModal();
+}
+
+QStringList shownContent(const FrmAbout &about)
+{
+    QStringList content{about.windowTitle()};
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        content << label->objectName() + QLatin1Char('=') + label->text();
+    return content;
+}
+
+} // namespace
+
+class FrmAboutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_platform = std::make_unique<RecordingPlatform>();
+    }
+
+    void cleanup()
+    {
+        const bool leftLoaded = !forms::loaded().isEmpty();
+        // Windows a failed test left behind must not spill into the next one.
+        if (leftLoaded)
+            modHelp::UnloadAllAndEnd();
+        m_platform.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+        QVERIFY(!leftLoaded);
+    }
+
+    void closingKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+
+    void closingKeys()
+    {
+        QFETCH(int, key);
+        bool closed = false;
+        whileAboutShown([&](FrmAbout &about) {
+            QTest::keyClick(&about, Qt::Key(key));
+            closed = !frmAbout.isLoaded();
+        });
+        QVERIFY(closed);
+    }
+
+    void closeBoxUnloads()
+    {
+        bool closed = false;
+        whileAboutShown([&](FrmAbout &about) {
+            about.close();
+            closed = !frmAbout.isLoaded();
+        });
+        QVERIFY(closed);
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("home page") << QStringLiteral("lblHomePage") << QStringLiteral("home-page");
+        QTest::newRow("more details opens the fully branded page, not co-branding")
+            << QStringLiteral("lblCobrand") << QStringLiteral("fully-branded");
+    }
+
+    void links()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, pageKey);
+        bool stillModal = false;
+        whileAboutShown([&](FrmAbout &about) {
+            QLabel *label = about.findChild<QLabel *>(link);
+            QVERIFY(label);
+            QTest::mouseClick(label, Qt::LeftButton);
+            stillModal = frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
+        });
+        QCOMPARE(m_platform->openedAddresses, QStringList{web::pageAddress(pageKey)});
+        QVERIFY(stillModal);
+    }
+
+    void sameFixedContentEachOpening()
+    {
+        QStringList first;
+        QStringList second;
+        bool pictureShown = false;
+        whileAboutShown([&](FrmAbout &about) {
+            first = shownContent(about);
+            const QLabel *picture = about.findChild<QLabel *>(QStringLiteral("Picture1"));
+            pictureShown = picture && !picture->pixmap().isNull();
+        });
+        whileAboutShown([&](FrmAbout &about) { second = shownContent(about); });
+        QCOMPARE(second, first);
+        QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + web::host()));
+        QVERIFY(first.contains(QStringLiteral("lblCobrand= Click here for more details.")));
+        QVERIFY(pictureShown);
+    }
+
+    void aboutMenuWaitsForTheModalWindow()
+    {
+        frmMain.Show();
+        QAction *mnuAbout = frmMain->findChild<QAction *>(QStringLiteral("mnuAbout"));
+        QVERIFY(mnuAbout);
+        bool shownModal = false;
+        QTimer::singleShot(0, [&] {
+            shownModal = qobject_cast<FrmAbout *>(QApplication::activeModalWidget()) != nullptr;
+            frmAbout.Unload();
+        });
+        mnuAbout->trigger();
+        QVERIFY(shownModal);
+        QVERIFY(!frmAbout.isLoaded());
+        QVERIFY(frmMain.isLoaded());
+        modHelp::UnloadAllAndEnd();
+    }
+
+private:
+    std::unique_ptr<RecordingPlatform> m_platform;
+};
+
+QTEST_MAIN(FrmAboutTest)
+#include "FrmAboutTest.moc"

@@ -1,0 +1,122 @@
+#include "app/Application.h"
+#include "platform/QtPlatform.h"
+#include "platform/RecordingPlatform.h"
+#include "web/SettingsText.h"
+#include "web/UpdateReminder.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The reminder's key and date on a real settings file, kept in a temporary
+// directory instead of the user's configuration.
+class ReminderStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
+    }
+
+    void init()
+    {
+        QFile::remove(settingsFile());
+    }
+
+    void valueComesBackExactly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ISO date") << QStringLiteral("2026-12-08");
+        QTest::newRow("every digit and separator") << QStringLiteral("0123456789-/. ");
+        QTest::newRow("codes the page leaves undefined") << QStringLiteral(",8:;H");
+    }
+
+    void valueComesBackExactly()
+    {
+        QFETCH(QString, text);
+        const QString key = modHelp::EncodeSetting(u"Duration");
+        const QString value = modHelp::EncodeSetting(text);
+        const QString application = app::applicationName();
+        platform::QtSettingsStore store;
+
+        QVERIFY(store.write(application, QStringLiteral("Settings"), key, value));
+
+        QSettings reader(freshCopy(), QSettings::IniFormat);
+        reader.beginGroup(QStringLiteral("Settings"));
+        QCOMPARE(reader.childKeys(), QStringList{key});
+        QCOMPARE(reader.value(key).toString(), value);
+        QCOMPARE(modHelp::DecodeSetting(store.read(application, QStringLiteral("Settings"), key)), text);
+    }
+
+    void absentKeyReadsEmpty()
+    {
+        platform::QtSettingsStore store;
+        const QString key = modHelp::EncodeSetting(u"Duration");
+        QCOMPARE(store.read(app::applicationName(), QStringLiteral("Settings"), key), QString());
+    }
+
+    void writeIntoAnUncreatableFolderFails()
+    {
+        QFile blocker(m_home.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        // Even root cannot make a folder below a plain file.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + QLatin1String("/home"));
+        platform::QtSettingsStore store;
+        const bool written = store.write(app::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
+                                         QStringLiteral("value"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
+        QVERIFY(!written);
+    }
+
+    void startsAskOnlyOnceTheFileDateIsDue()
+    {
+        RecordingPlatform recording;
+        platform::QtSettingsStore store;
+        // The recording platform puts back what it replaced when it goes.
+        platform::install({&recording, &recording, &store, &recording, &recording, &recording, &recording});
+        const QString key = QLatin1String("Settings/") + modHelp::EncodeSetting(u"Duration");
+
+        // Each start runs the check twice.
+        modHelp::UpdateReminderCheck();
+        modHelp::UpdateReminderCheck();
+        QVERIFY(recording.messages.isEmpty());
+        {
+            const QSettings reader(freshCopy(), QSettings::IniFormat);
+            QCOMPARE(reader.allKeys(), QStringList{key});
+            QCOMPARE(reader.value(key).toString(), modHelp::EncodeSetting(u"2026-12-08"));
+        }
+
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, app::applicationName())
+            .setValue(key, modHelp::EncodeSetting(u"2026-11-23"));
+        modHelp::UpdateReminderCheck();
+        modHelp::UpdateReminderCheck();
+        QCOMPARE(recording.messages.size(), 1);
+        const QSettings reader(freshCopy(), QSettings::IniFormat);
+        QCOMPARE(reader.value(key).toString(), modHelp::EncodeSetting(u"2026-12-08"));
+    }
+
+private:
+    QString settingsFile() const
+    {
+        return m_home.filePath(app::applicationName() + QLatin1String(".conf"));
+    }
+
+    // A file no settings object of this process has read, so what it gives
+    // back comes from the disk and not from a cache. A failed copy reads empty.
+    QString freshCopy()
+    {
+        const QString copy = m_home.filePath(QStringLiteral("copy%1.conf").arg(++m_copies));
+        QFile::copy(settingsFile(), copy);
+        return copy;
+    }
+
+    QTemporaryDir m_home;
+    int m_copies = 0;
+};
+
+QTEST_GUILESS_MAIN(ReminderStoreTest)
+#include "ReminderStoreTest.moc"

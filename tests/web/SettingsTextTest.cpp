@@ -1,0 +1,107 @@
+#include "web/SettingsText.h"
+
+#include <QTest>
+
+#include <initializer_list>
+
+namespace {
+
+// Windows-1252 from 0x80 to 0x9F; below and above it the page is Latin-1. The
+// five codes the page leaves undefined stand for the C1 controls of that value.
+constexpr char16_t page80to9F[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar windows1252(int code)
+{
+    if (code >= 0x80 && code <= 0x9F)
+        return QChar(page80to9F[code - 0x80]);
+    return QChar(code);
+}
+
+QString fromCodes(std::initializer_list<int> codes)
+{
+    QString text;
+    for (const int code : codes)
+        text += windows1252(code);
+    return text;
+}
+
+} // namespace
+
+class SettingsTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void codePage_data()
+    {
+        QTest::addColumn<int>("code");
+        for (int code = 0; code <= 255; ++code)
+            QTest::addRow("code 0x%02X", code) << code;
+    }
+
+    void codePage()
+    {
+        QFETCH(int, code);
+        QCOMPARE(web::ansiCharacter(code), QString(windows1252(code)));
+        QCOMPARE(web::ansiCode(windows1252(code)).value_or(-1), code);
+    }
+
+    void encode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("encoded");
+        QTest::newRow("abc moves 85 codes up") << QStringLiteral("abc") << fromCodes({182, 183, 184});
+        QTest::newRow("digit 8 lands on an undefined code") << QStringLiteral("8") << fromCodes({0x8D});
+        QTest::newRow("code above 170 is left out") << QStringLiteral("a\u00FFb") << fromCodes({182, 183});
+        QTest::newRow("letter outside the page is left out") << QStringLiteral("a\u0100b") << fromCodes({182, 183});
+        QTest::newRow("ideograph is left out") << QStringLiteral("a\u4E2Db") << fromCodes({182, 183});
+        QTest::newRow("surrogate pair is left out") << QStringLiteral("a\U0001F600b") << fromCodes({182, 183});
+        QTest::newRow("empty text") << QString() << QString();
+    }
+
+    void encode()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, encoded);
+        QCOMPARE(modHelp::EncodeSetting(text), encoded);
+    }
+
+    void decode_data()
+    {
+        QTest::addColumn<QString>("encoded");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("codes move 85 down") << fromCodes({182, 183, 184}) << QStringLiteral("abc");
+        QTest::newRow("code below 85 is left out") << (QStringLiteral("A") + fromCodes({182})) << QStringLiteral("a");
+        QTest::newRow("character outside the page is left out")
+            << (QStringLiteral("\u4E2D") + fromCodes({182})) << QStringLiteral("a");
+    }
+
+    void decode()
+    {
+        QFETCH(QString, encoded);
+        QFETCH(QString, text);
+        QCOMPARE(modHelp::DecodeSetting(encoded), text);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the key") << QStringLiteral("Duration");
+        QTest::newRow("ISO date") << QStringLiteral("2026-12-08");
+        QTest::newRow("every digit") << QStringLiteral("0123456789");
+        QTest::newRow("short dates of other locales") << QStringLiteral("12/8/2026 08.12.2026");
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, text);
+        const QString encoded = modHelp::EncodeSetting(text);
+        QCOMPARE(encoded.size(), text.size());
+        QCOMPARE(modHelp::DecodeSetting(encoded), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTextTest)
+#include "SettingsTextTest.moc"
