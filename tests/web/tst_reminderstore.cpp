@@ -119,4 +119,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(ReminderStoreTest)
-#include "ReminderStoreTest.moc"
+#include "tst_reminderstore.moc"

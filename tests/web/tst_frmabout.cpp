@@ -149,4 +149,4 @@ private:
 };
 
 QTEST_MAIN(FrmAboutTest)
-#include "FrmAboutTest.moc"
+#include "tst_frmabout.moc"

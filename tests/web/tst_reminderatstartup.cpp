@@ -92,4 +92,4 @@ private:
 };
 
 QTEST_MAIN(ReminderAtStartUpTest)
-#include "ReminderAtStartUpTest.moc"
+#include "tst_reminderatstartup.moc"

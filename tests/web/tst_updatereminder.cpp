@@ -146,4 +146,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(UpdateReminderTest)
-#include "UpdateReminderTest.moc"
+#include "tst_updatereminder.moc"

@@ -104,4 +104,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(SettingsTextTest)
-#include "SettingsTextTest.moc"
+#include "tst_settingstext.moc"
