@@ -10,9 +10,23 @@
 #include "web/PageOpeners.h"
 #include "web/Site.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
+#include <initializer_list>
+
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
+
+namespace {
+
+// A context menu or another window borrows the focus only for a while; were the
+// prompt put back then, a paste from that menu would land behind it.
+bool movesBetweenControls(const QFocusEvent &event)
+{
+    return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
 
 FrmNagScreen2::FrmNagScreen2()
     : forms::Form(static_cast<QWidget &>(*this))
@@ -22,9 +36,8 @@ FrmNagScreen2::FrmNagScreen2()
     m_ui->Check1->setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
     m_ui->Label3->setText(support::familyText());
     m_ui->lblGoToHome->adjustSize();
-    for (QWidget *box : {static_cast<QWidget *>(m_ui->txtName), static_cast<QWidget *>(m_ui->txtEmail),
-                         static_cast<QWidget *>(m_ui->txtFriendName), static_cast<QWidget *>(m_ui->txtFriendEmail),
-                         static_cast<QWidget *>(m_ui->txtMessage)})
+    for (QWidget *box : std::initializer_list<QWidget *>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
+                                                         m_ui->txtFriendEmail, m_ui->txtMessage})
         box->installEventFilter(this);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
@@ -63,10 +76,12 @@ bool FrmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
-        promptBox_GotFocus(*watched);
+        if (movesBetweenControls(static_cast<QFocusEvent &>(*event)))
+            promptBox_GotFocus(*watched);
         break;
     case QEvent::FocusOut:
-        promptBox_LostFocus(*watched);
+        if (movesBetweenControls(static_cast<QFocusEvent &>(*event)))
+            promptBox_LostFocus(*watched);
         break;
     case QEvent::KeyPress:
         if ((watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 // The refer-a-friend request: the support window's form, checked and handed
 // to the maker's site as a browser address.
