@@ -115,8 +115,6 @@ void TestFrmNagScreen2::loadDrawsOneSupportText_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("index");
     QTest::newRow("r = 0") << 0.0f << 0;
-    QTest::newRow("r = 0.25") << 0.25f << 1;
-    QTest::newRow("r = 0.5") << 0.5f << 2;
     QTest::newRow("largest r") << std::nextafter(1.0f, 0.0f) << 3;
 }
 
@@ -175,11 +173,8 @@ void TestFrmNagScreen2::promptsGoAndComeBack_data()
     QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("left");
     QTest::newRow("name prompt with spaces around") << "txtName" << "  Your Name " << "" << "Your Name";
-    QTest::newRow("name prompt in small letters") << "txtName" << "your name" << "your name" << "your name";
     QTest::newRow("e-mail prompt") << "txtEmail" << "Your Email Address" << "" << "Your Email Address";
     QTest::newRow("friend's name left as spaces") << "txtFriendName" << "   " << "   " << "Friend's Name";
-    QTest::newRow("friend's e-mail typed") << "txtFriendEmail" << "cy@work.example" << "cy@work.example"
-                                           << "cy@work.example";
     QTest::newRow("untouched message keeps its line break") << "txtMessage" << "Your Message\n"
                                                             << "Your Message\n" << "Your Message\n";
     QTest::newRow("emptied message gets the prompt alone") << "txtMessage" << "" << "" << "Your Message";
@@ -309,14 +304,10 @@ void TestFrmNagScreen2::referAFriendReportsTheFirstProblem_data()
     QTest::addColumn<QString>("friendName");
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("both e-mail boxes empty") << "Ann" << "" << "Hi" << "Cy" << ""
-                                             << "Please Enter Distinct Email Addresses";
     QTest::newRow("untouched form") << "Your Name" << "Your Email Address" << "Your Message\n" << "Friend's Name"
                                     << "Friend's Email Address" << "Please Enter Proper Email Address";
     QTest::newRow("name at its prompt") << "Your Name" << "ann@home.example" << "Hi" << "Cy" << "cy@work.example"
                                         << "Please Enter Your Name";
-    QTest::newRow("message emptied") << "Ann" << "ann@home.example" << "" << "Cy" << "cy@work.example"
-                                     << "Please Enter Your Message";
     QTest::newRow("friend's name only spaces") << "Ann" << "ann@home.example" << "Hi" << "   " << "cy@work.example"
                                                << "Please Enter Your Friend's Name";
 }

@@ -1,5 +1,4 @@
 #include "support/SupportRules.h"
-#include "support/SupportTexts.h"
 
 #include <QTest>
 
@@ -15,8 +14,6 @@ private slots:
     void leavingBlankBringsThePromptBack();
     void drawPicksTheWholePartOfFourTimesR_data();
     void drawPicksTheWholePartOfFourTimesR();
-    void everySupportTextNamesTheConfiguredSite_data();
-    void everySupportTextNamesTheConfiguredSite();
     void emailAddressesAreChecked_data();
     void emailAddressesAreChecked();
 };
@@ -78,21 +75,6 @@ void TestSupportRules::drawPicksTheWholePartOfFourTimesR()
     QFETCH(float, r);
     QFETCH(int, index);
     QCOMPARE(support::supportTextIndex(r), index);
-}
-
-void TestSupportRules::everySupportTextNamesTheConfiguredSite_data()
-{
-    QTest::addColumn<int>("index");
-    for (int index = 0; index < 4; ++index)
-        QTest::addRow("text %d", index) << index;
-}
-
-void TestSupportRules::everySupportTextNamesTheConfiguredSite()
-{
-    QFETCH(int, index);
-    const QString text = support::supportText(index, QStringLiteral("forum.test"));
-    QVERIFY2(text.contains(QLatin1String("forum.test")), qPrintable(text));
-    QVERIFY(!text.contains(u'%'));
 }
 
 void TestSupportRules::emailAddressesAreChecked_data()
