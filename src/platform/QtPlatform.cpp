@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -40,8 +41,10 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     // A lone carriage return breaks the line in the texts, as it does on Windows.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Owned by the active window, so that a window kept on top cannot hide it.
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
     // Wide enough for the window manager to show the whole title.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         const int width = box.fontMetrics().horizontalAdvance(m_title) + 120;

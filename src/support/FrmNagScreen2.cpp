@@ -2,16 +2,48 @@
 
 #include "app/Application.h"
 #include "app/EndRoutine.h"
+#include "platform/Platform.h"
+#include "support/SupportRules.h"
+#include "support/SupportTexts.h"
+#include "support/modTellAFriend.h"
 #include "ui_FrmNagScreen2.h"
+#include "web/PageOpeners.h"
+#include "web/Site.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include <initializer_list>
 
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
+
+namespace {
+
+// A context menu or another window borrows the focus only for a while; were the
+// prompt put back then, a paste from that menu would land behind it.
+bool movesBetweenControls(const QFocusEvent &event)
+{
+    return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
 
 FrmNagScreen2::FrmNagScreen2()
     : forms::Form(static_cast<QWidget &>(*this))
     , m_ui(std::make_unique<Ui::FrmNagScreen2>())
 {
     m_ui->setupUi(this);
+    m_ui->Check1->setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
+    m_ui->Label3->setText(support::familyText());
+    m_ui->lblGoToHome->adjustSize();
+    for (QWidget *box : std::initializer_list<QWidget *>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
+                                                         m_ui->txtFriendEmail, m_ui->txtMessage})
+        box->installEventFilter(this);
+
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
+    connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
+    connect(m_ui->Check1, &QPushButton::toggled, this, &FrmNagScreen2::Check1_Click);
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
 }
 
 FrmNagScreen2::~FrmNagScreen2() = default;
@@ -19,6 +51,12 @@ FrmNagScreen2::~FrmNagScreen2() = default;
 void FrmNagScreen2::Form_Load()
 {
     setWindowTitle(app::windowCaption());
+    m_ui->lblNagScreen2Caption->setText(app::windowCaption());
+    m_ui->lblNagScreen2Caption->adjustSize();
+    // The window already carries the program icon from its loading.
+    m_ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));
+    platform::random().seedFromTimer();
+    m_ui->Label2->setText(support::supportText(support::supportTextIndex(platform::random().next()), web::host()));
     // Above every ordinary window, of this program and of others.
     setWindowFlag(Qt::WindowStaysOnTopHint);
 }
@@ -34,7 +72,110 @@ void FrmNagScreen2::showEvent(QShowEvent *event)
     m_ui->cmdClose->setFocus();
 }
 
+bool FrmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (movesBetweenControls(static_cast<QFocusEvent &>(*event)))
+            promptBox_GotFocus(*watched);
+        break;
+    case QEvent::FocusOut:
+        if (movesBetweenControls(static_cast<QFocusEvent &>(*event)))
+            promptBox_LostFocus(*watched);
+        break;
+    case QEvent::KeyPress:
+        if ((watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail)
+            && txtEmail_KeyPress(static_cast<QWidget &>(*watched), static_cast<QKeyEvent &>(*event)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void FrmNagScreen2::cmdClose_Click()
 {
     modHelp::UnloadAllAndEnd();
+}
+
+void FrmNagScreen2::cmdSubmit_Click()
+{
+    using namespace modTellAFriend;
+    ReferrerName = support::trimSpaces(m_ui->txtName->text());
+    ReferrerEmail = support::trimSpaces(m_ui->txtEmail->text());
+    ReferralMessage = support::trimSpaces(textOf(*m_ui->txtMessage));
+    FriendName = support::trimSpaces(m_ui->txtFriendName->text());
+    FriendEmail = support::trimSpaces(m_ui->txtFriendEmail->text());
+    const QString problem = support::emailProblem(ReferrerEmail, FriendEmail);
+    if (!problem.isEmpty()) {
+        platform::messageBox().show(problem, platform::Icon::Critical, platform::Buttons::Ok);
+        return;
+    }
+    SubmitReferral();
+}
+
+// A link, not a setting: a click that checks it unchecks it again and opens
+// the page; the unchecking comes back here and does nothing.
+void FrmNagScreen2::Check1_Click(bool checked)
+{
+    if (!checked)
+        return;
+    m_ui->Check1->setChecked(false);
+    modHelp::OpenHomePage();
+}
+
+void FrmNagScreen2::lblGoToHome_Click()
+{
+    modHelp::OpenSoftwaresPage();
+}
+
+void FrmNagScreen2::promptBox_GotFocus(QObject &box)
+{
+    if (support::clearsOnEntry(textOf(box), promptOf(box)))
+        setTextOf(box, {});
+}
+
+void FrmNagScreen2::promptBox_LostFocus(QObject &box)
+{
+    if (support::restoresPromptOnLeaving(textOf(box)))
+        setTextOf(box, promptOf(box).toString());
+}
+
+bool FrmNagScreen2::txtEmail_KeyPress(QWidget &box, const QKeyEvent &key)
+{
+    if (key.text() != QLatin1String(" "))
+        return false;
+    platform::messageBox().show(QStringLiteral("Email Address Cannot Contain Space"), platform::Icon::Critical,
+                                platform::Buttons::Ok);
+    box.setFocus();
+    return true;
+}
+
+QString FrmNagScreen2::textOf(const QObject &box) const
+{
+    if (&box == m_ui->txtMessage)
+        return support::withCrLf(m_ui->txtMessage->toPlainText());
+    return static_cast<const QLineEdit &>(box).text();
+}
+
+void FrmNagScreen2::setTextOf(QObject &box, const QString &text)
+{
+    if (&box == m_ui->txtMessage)
+        m_ui->txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit &>(box).setText(text);
+}
+
+QStringView FrmNagScreen2::promptOf(const QObject &box) const
+{
+    if (&box == m_ui->txtName)
+        return support::namePrompt;
+    if (&box == m_ui->txtEmail)
+        return support::emailPrompt;
+    if (&box == m_ui->txtFriendName)
+        return support::friendNamePrompt;
+    if (&box == m_ui->txtFriendEmail)
+        return support::friendEmailPrompt;
+    return support::messagePrompt;
 }

@@ -1,0 +1,78 @@
+#include "support/modTellAFriend.h"
+
+#include "platform/Platform.h"
+#include "support/SupportRules.h"
+#include "web/Site.h"
+
+#include <QUrl>
+
+#include <array>
+
+namespace modTellAFriend {
+
+QString ReferrerName;
+QString ReferrerEmail;
+QString ReferralMessage;
+QString FriendName;
+QString FriendEmail;
+QString ReferralAddress;
+
+namespace {
+
+struct Check {
+    const QString &value;
+    QStringView prompt;
+    QStringView message;
+};
+
+QString encoded(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+QString referralProblem(const Referral &referral)
+{
+    const std::array checks{
+        Check{referral.referrerName, support::namePrompt, u"Please Enter Your Name"},
+        Check{referral.referrerEmail, support::emailPrompt, u"Please Enter Your Email"},
+        Check{referral.message, support::messagePrompt, u"Please Enter Your Message"},
+        Check{referral.friendName, support::friendNamePrompt, u"Please Enter Your Friend's Name"},
+        Check{referral.friendEmail, support::friendEmailPrompt, u"Please Enter Your Friend's Email"},
+    };
+    for (const Check &check : checks) {
+        if (check.value.isEmpty() || check.value == check.prompt)
+            return check.message.toString();
+    }
+    return {};
+}
+
+QString referralAddress(const Referral &referral, const QString &host)
+{
+    const QString product = QLatin1String("http://") + host + QLatin1String("/orvane-free-birthday-number/");
+    return product + QLatin1String("ssd.php?page=kelv-refer-a-friend") + QLatin1String("&taf1=")
+           + encoded(referral.referrerName) + QLatin1String("&taf2=") + encoded(referral.referrerEmail)
+           + QLatin1String("&taf3=") + encoded(referral.message) + QLatin1String("&taf4=")
+           + encoded(referral.friendName) + QLatin1String("&taf5=") + encoded(referral.friendEmail)
+           + QLatin1String("&taf6=") + product;
+}
+
+void SubmitReferral()
+{
+    const Referral referral{ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail};
+    const QString problem = referralProblem(referral);
+    if (!problem.isEmpty()) {
+        platform::messageBox().show(problem, platform::Icon::Critical, platform::Buttons::Ok);
+        return;
+    }
+    ReferralAddress = referralAddress(referral, web::host());
+    OpenReferralAddress();
+}
+
+void OpenReferralAddress()
+{
+    platform::shell().openAddress(ReferralAddress);
+}
+
+} // namespace modTellAFriend
