@@ -7,14 +7,14 @@ QString host()
     return QString::fromUtf8(ORVANE_HOST);
 }
 
-QString productAddress()
+QString productAddress(const QString &siteHost)
 {
-    return QLatin1String("http://") + host() + QLatin1String("/orvane-free-birthday-number/");
+    return QLatin1String("http://") + siteHost + QLatin1String("/orvane-free-birthday-number/");
 }
 
-QString pageAddress(QStringView pageKey)
+QString pageAddress(QStringView pageKey, const QString &siteHost)
 {
-    return productAddress() + QLatin1String("ssd.php?page=") + pageKey.toString();
+    return productAddress(siteHost) + QLatin1String("ssd.php?page=") + pageKey.toString();
 }
 
 } // namespace web

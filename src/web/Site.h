@@ -9,9 +9,9 @@ namespace web {
 QString host();
 
 // "http://", the host, the product path, the redirect script and the page key.
-QString pageAddress(QStringView pageKey);
+QString pageAddress(QStringView pageKey, const QString &siteHost = host());
 
 // The product's own folder on the site, ending in a slash.
-QString productAddress();
+QString productAddress(const QString &siteHost = host());
 
 } // namespace web
