@@ -11,3 +11,9 @@ bool unloadEveryWindow()
         forms::loaded().constFirst()->Unload();
     return QTest::qWaitFor([] { return QApplication::topLevelWidgets().isEmpty(); });
 }
+
+bool noWindowWasLeftLoaded()
+{
+    const bool nothingLeft = forms::loaded().isEmpty();
+    return unloadEveryWindow() && nothingLeft;
+}

@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 #include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
 #include "support/FrmNagScreen2.h"
 #include "support/SupportTexts.h"
 #include "support/modTellAFriend.h"
@@ -48,13 +49,6 @@ void fillIn(const QString &name, const QString &email, const QString &friendName
 void pressReferAFriend()
 {
     QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdSubmit")), Qt::LeftButton);
-}
-
-bool unloadEveryWindow()
-{
-    while (!forms::loaded().isEmpty())
-        forms::loaded().constFirst()->Unload();
-    return QTest::qWaitFor([] { return QApplication::topLevelWidgets().isEmpty(); });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/EndRoutine.h"
 #include "app/Forms.h"
 #include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 #include "web/FrmAbout.h"
 #include "web/Site.h"
@@ -48,13 +49,8 @@ private slots:
 
     void cleanup()
     {
-        const bool leftLoaded = !forms::loaded().isEmpty();
-        // Windows a failed test left behind must not spill into the next one.
-        if (leftLoaded)
-            modHelp::UnloadAllAndEnd();
+        QVERIFY(noWindowWasLeftLoaded());
         m_platform.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-        QVERIFY(!leftLoaded);
     }
 
     void closingKeys_data()

@@ -3,10 +3,10 @@
 #include "app/Forms.h"
 #include "app/StartUp.h"
 #include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 #include "web/SettingsText.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -32,13 +32,8 @@ private slots:
 
     void cleanup()
     {
-        const bool leftLoaded = !forms::loaded().isEmpty();
-        // Windows a failed test left behind must not spill into the next one.
-        if (leftLoaded)
-            modHelp::UnloadAllAndEnd();
+        QVERIFY(noWindowWasLeftLoaded());
         m_platform.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-        QVERIFY(!leftLoaded);
     }
 
     void startAsksAtMostOnce_data()
