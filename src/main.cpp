@@ -7,6 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(app::applicationVersion());
+    // Lets the desktop pair the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(app::applicationId());
     application.setQuitOnLastWindowClosed(false);
     app::substituteFonts();
     platform::QtPlatform desktop(app::applicationTitle(), platform::defaultLockFilePath(app::applicationName()));

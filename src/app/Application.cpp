@@ -13,7 +13,17 @@ QString applicationTitle()
 
 QString windowCaption()
 {
-    return QStringLiteral("Orvane Birthday Number v1.45");
+    return applicationTitle() + QLatin1String(" v") + applicationVersion();
+}
+
+QString applicationVersion()
+{
+    return QStringLiteral(ORVANE_VERSION);
+}
+
+QString applicationId()
+{
+    return QStringLiteral(ORVANE_APP_ID);
 }
 
 QString applicationName()

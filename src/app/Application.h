@@ -7,8 +7,14 @@ namespace app {
 // Title of the program as a whole: every message box carries it.
 QString applicationTitle();
 
-// Caption of every window.
+// Caption of every window: the title and the version.
 QString windowCaption();
+
+// The version of the build, as in "1.45".
+QString applicationVersion();
+
+// Reverse-DNS id the desktop entry, the icon and the metainfo are named after.
+QString applicationId();
 
 // The executable's file name without its extension.
 QString applicationName();

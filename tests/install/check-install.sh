@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary root and packs it as a .deb, checking what
+# the desktop, software centres and dpkg get to see, then starts the packaged
+# program until its entry window is on screen.
+# Usage: check-install.sh BUILD_DIR APP_ID EXECUTABLE VERSION CAPTION
+set -euo pipefail
+build=$1 id=$2 program=$3 version=$4 caption=$5
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+icon_sizes=(16 24 32 48 64 128 256)
+
+DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
+root=$work/root/usr
+
+# Exactly these files: no test program or stray file is ever installed.
+expected=("bin/$program" "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+    "share/man/man1/$program.1" "share/doc/$program/copyright" "share/icons/hicolor/scalable/apps/$id.svg")
+for size in "${icon_sizes[@]}"; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort) \
+    || fail "the installed files are not the expected ones"
+
+desktop=$root/share/applications/$id.desktop
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wm_class" ] || fail "the desktop entry has no StartupWMClass"
+
+metainfo=$root/share/metainfo/$id.metainfo.xml
+report=$(appstreamcli validate --no-net --no-color "$metainfo" 2>&1) || fail "appstreamcli: $report"
+! grep -qE '^ *[EW]: ' <<<"$report" || fail "appstreamcli: $report"
+grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+
+for size in "${icon_sizes[@]}"; do
+    png=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+    # Signature, then the IHDR chunk's width and height as big-endian 32-bit numbers.
+    bytes=($(od -An -tu1 -N24 -v "$png"))
+    [ "${bytes[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "$png is not a PNG"
+    width=$(((bytes[16] << 24) | (bytes[17] << 16) | (bytes[18] << 8) | bytes[19]))
+    height=$(((bytes[20] << 24) | (bytes[21] << 16) | (bytes[22] << 8) | bytes[23]))
+    [ "${width}x${height}" = "${size}x${size}" ] || fail "$png is ${width}x${height}, not ${size}x${size}"
+done
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
+debs=("$work/package/"*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack did not make exactly one .deb"
+deb=${debs[0]}
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 xdg-utils; do
+    grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+lintian --fail-on error "$deb" || fail "lintian reports errors"
+
+dpkg -x "$deb" "$work/unpacked"
+[ -f "$work/unpacked/usr/share/applications/$id.desktop" ] || fail "the package has no desktop entry"
+xvfb-run -a -s '-screen 0 1024x768x24' \
+    bash "$here/show-window.sh" "$work/unpacked/usr/bin/$program" "$caption" "$wm_class" \
+    || fail "the packaged program did not show its entry window"
+echo "install checks passed"
