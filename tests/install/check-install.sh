@@ -38,7 +38,11 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 metainfo=$root/share/metainfo/$id.metainfo.xml
 report=$(appstreamcli validate --no-net --no-color "$metainfo" 2>&1) || fail "appstreamcli: $report"
 ! grep -qE '^ *[EW]: ' <<<"$report" || fail "appstreamcli: $report"
-grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+# What software centres show, beyond what the validator insists on.
+for element in "<release version=\"$version\" date=" "<launchable type=\"desktop-id\">$id.desktop<" \
+    "<content_rating type=\"oars-" "<url type=\"homepage\">" "<screenshot type=\"default\">"; do
+    grep -qF "$element" "$metainfo" || fail "the metainfo lacks $element"
+done
 
 for size in "${icon_sizes[@]}"; do
     png=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
