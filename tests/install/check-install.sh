@@ -54,6 +54,13 @@ for size in "${icon_sizes[@]}"; do
     [ "${width}x${height}" = "${size}x${size}" ] || fail "$png is ${width}x${height}, not ${size}x${size}"
 done
 
+man_page=$root/share/man/man1/$program.1
+for section in NAME SYNOPSIS DESCRIPTION FILES; do
+    grep -qx "\.SH $section" "$man_page" || fail "the man page has no $section"
+done
+report=$(LC_ALL=C.UTF-8 man --warnings -l -Tutf8 "$man_page" 2>&1 >/dev/null) || fail "man: $report"
+[ -z "$report" ] || fail "man: $report"
+
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
 debs=("$work/package/"*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack did not make exactly one .deb"
