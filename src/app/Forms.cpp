@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -36,6 +37,15 @@ private:
     Form &m_form;
 };
 
+// Qt reads a plain QWidget standing alone as a client area; ours are windows.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) && object->isWidgetType()
+        && static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 void centre(QWidget &window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -51,6 +61,11 @@ void centre(QWidget &window)
 Form::Form(QWidget &window)
     : m_window(window)
 {
+    // Before the form builds its controls, which may already be read.
+    [[maybe_unused]] static const bool accessible = [] {
+        QAccessible::installFactory(accessibleWindow);
+        return true;
+    }();
 }
 
 Form::~Form()
