@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace forms {
 
 namespace {
@@ -46,6 +48,16 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
     return nullptr;
 }
 
+bool unloadHandlerRunning()
+{
+    return std::any_of(collection.cbegin(), collection.cend(), [](const Form *form) { return form->isUnloading(); });
+}
+
+bool anyShowPending()
+{
+    return std::any_of(collection.cbegin(), collection.cend(), [](const Form *form) { return isShowPending(*form); });
+}
+
 void centre(QWidget &window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -80,7 +92,9 @@ void Form::Unload()
     m_unloading = true;
     Form_Unload();
     collection.removeOne(this);
-    m_window.hide();
+    // Destroying the widget takes it off the screen, after any pending show.
+    if (!anyShowPending())
+        m_window.hide();
     m_window.deleteLater();
 }
 
@@ -105,6 +119,40 @@ QList<Form *> loaded()
 bool isLoaded(const Form *form)
 {
     return form && collection.contains(form);
+}
+
+void show(Form &form)
+{
+    if (form.m_window.isVisible() || form.m_showPending)
+        return;
+    if (!unloadHandlerRunning()) {
+        form.m_window.show();
+        return;
+    }
+    form.m_showPending = true;
+    // Qt deletes the marker once control is back in the event loop that ran
+    // this action, not in the loop of a message box the action opens.
+    auto *marker = new QObject;
+    QObject::connect(marker, &QObject::destroyed, [] {
+        for (Form *pending : loaded()) {
+            if (pending->m_showPending) {
+                pending->m_showPending = false;
+                pending->m_window.show();
+            }
+        }
+    });
+    marker->deleteLater();
+}
+
+void hide(Form &form)
+{
+    form.m_showPending = false;
+    form.m_window.hide();
+}
+
+bool isShowPending(const Form &form)
+{
+    return form.m_showPending;
 }
 
 void showModal(Form &form)
