@@ -6,6 +6,7 @@
 #include "web/FrmAbout.h"
 #include "web/Site.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,7 @@ private slots:
     void boxesKeepTheirNamesWhileFilled();
     void linksCanBeFollowed_data();
     void linksCanBeFollowed();
+    void visitButtonCanBeFollowed();
     void pictureIsNamed_data();
     void pictureIsNamed();
 
@@ -250,6 +252,18 @@ void TestAccessibility::linksCanBeFollowed()
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(page)});
+}
+
+// A check box to Qt, it stays one to a screen reader; its toggle is a click.
+void TestAccessibility::visitButtonCanBeFollowed()
+{
+    auto *visit = open(QStringLiteral("support")).findChild<QAbstractButton *>(QStringLiteral("Check1"));
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(visit)->actionInterface();
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    const QString home = web::pageAddress(u"home-page");
+    QCOMPARE(m_desktop->openedAddresses, QStringList({home, home}));
+    QVERIFY(!visit->isChecked());
 }
 
 void TestAccessibility::pictureIsNamed_data()
