@@ -1,10 +1,13 @@
 #include "app/Forms.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -36,6 +39,25 @@ private:
     Form &m_form;
 };
 
+// Qt reads a plain QWidget standing alone as a client area; ours are windows.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) && object->isWidgetType()
+        && static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+bool unloadHandlerRunning()
+{
+    return std::any_of(collection.cbegin(), collection.cend(), [](const Form *form) { return form->isUnloading(); });
+}
+
+bool anyShowPending()
+{
+    return std::any_of(collection.cbegin(), collection.cend(), [](const Form *form) { return isShowPending(*form); });
+}
+
 void centre(QWidget &window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -51,6 +73,11 @@ void centre(QWidget &window)
 Form::Form(QWidget &window)
     : m_window(window)
 {
+    // Before the form builds its controls, which may already be read.
+    [[maybe_unused]] static const bool accessible = [] {
+        QAccessible::installFactory(accessibleWindow);
+        return true;
+    }();
 }
 
 Form::~Form()
@@ -65,7 +92,9 @@ void Form::Unload()
     m_unloading = true;
     Form_Unload();
     collection.removeOne(this);
-    m_window.hide();
+    // Destroying the widget takes it off the screen, after any pending show.
+    if (!anyShowPending())
+        m_window.hide();
     m_window.deleteLater();
 }
 
@@ -90,6 +119,40 @@ QList<Form *> loaded()
 bool isLoaded(const Form *form)
 {
     return form && collection.contains(form);
+}
+
+void show(Form &form)
+{
+    if (form.m_window.isVisible() || form.m_showPending)
+        return;
+    if (!unloadHandlerRunning()) {
+        form.m_window.show();
+        return;
+    }
+    form.m_showPending = true;
+    // Qt deletes the marker once control is back in the event loop that ran
+    // this action, not in the loop of a message box the action opens.
+    auto *marker = new QObject;
+    QObject::connect(marker, &QObject::destroyed, [] {
+        for (Form *pending : loaded()) {
+            if (pending->m_showPending) {
+                pending->m_showPending = false;
+                pending->m_window.show();
+            }
+        }
+    });
+    marker->deleteLater();
+}
+
+void hide(Form &form)
+{
+    form.m_showPending = false;
+    form.m_window.hide();
+}
+
+bool isShowPending(const Form &form)
+{
+    return form.m_showPending;
 }
 
 void showModal(Form &form)

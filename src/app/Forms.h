@@ -29,8 +29,12 @@ protected:
 
 private:
     friend void load(Form &form);
+    friend void show(Form &form);
+    friend void hide(Form &form);
+    friend bool isShowPending(const Form &form);
     QWidget &m_window;
     bool m_unloading = false;
+    bool m_showPending = false;
 };
 
 // Takes a freshly built window into the collection: fixed size, centred, the
@@ -42,6 +46,17 @@ QList<Form *> loaded();
 
 // Whether the window is in the collection; one whose unload is running still is.
 bool isLoaded(const Form *form);
+
+// Shows the window, modeless. One that an unload handler shows comes on screen
+// only once the user's action is over, and not at all if the action hid it
+// again: a switch between windows unloads one, whose handler shows a window
+// the switch then hides. Meanwhile the unloaded window stays on screen, so
+// that the one shown comes before it goes.
+void show(Form &form);
+void hide(Form &form);
+
+// Shown, but waiting for the current action to end before it comes on screen.
+bool isShowPending(const Form &form);
 
 // Shows the window as a modal one and returns once it is unloaded.
 void showModal(Form &form);
@@ -62,9 +77,9 @@ public:
     W *operator->() { return &get(); }
     bool isLoaded() const { return forms::isLoaded(m_form.data()); }
 
-    void Show() { get().show(); }
+    void Show() { forms::show(get()); }
     void ShowModal() { forms::showModal(get()); }
-    void Hide() { get().hide(); }
+    void Hide() { forms::hide(get()); }
     void Unload()
     {
         if (isLoaded())

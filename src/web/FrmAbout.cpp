@@ -14,8 +14,9 @@ FrmAbout::FrmAbout()
     m_ui->Label1->setText(QLatin1String("Orvane Birthday Number Software helps you understand more about yourself "
                                         "based on your date of birth. This software gives an insight into the "
                                         "middle years of your life. It also tells you about the various talents "
-                                        "you possess. Visit ")
-                          + web::host() + QLatin1String(" to find many more free programs from Velmora Softwares."));
+                                        "you possess. For many more free programs on numerology, astrology and "
+                                        "the tarot, come to ")
+                          + web::host() + QLatin1String(", home of Velmora Softwares."));
     m_ui->lblHomePage->setText(QLatin1String("Click here to visit ") + web::host());
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that works as a link: a pointing hand over it, and a click.
+// A label that works as a link: a pointing hand over it, and a click. A screen
+// reader sees a link whose press action does what the click does.
 class LinkLabel : public QLabel {
     Q_OBJECT
 

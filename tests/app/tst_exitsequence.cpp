@@ -6,10 +6,14 @@
 #include "support/FrmNagScreen2.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,6 +31,35 @@ void back()
     QTest::mouseClick(frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
 }
 
+// Counts the support window's Show events, and notes whether the window the
+// user leaves was still on screen when it came.
+class SupportWatch final : public QObject {
+public:
+    SupportWatch() { qApp->installEventFilter(this); }
+
+    int shows = 0;
+    QPointer<QWidget> leaving;
+    bool leavingWasOnScreen = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmNagScreen2")) {
+            ++shows;
+            leavingWasOnScreen = leaving && leaving->isVisible();
+        }
+        return false;
+    }
+};
+
+// A modal box runs an event loop of its own while it waits for the user.
+void runModalLoop(const RecordingPlatform::Message &)
+{
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 class TestExitSequence : public QObject {
@@ -39,6 +72,8 @@ private slots:
     void leavingShowsTheSupportWindowUntilItCloses_data();
     void leavingShowsTheSupportWindowUntilItCloses();
     void switchesNeverLeaveTheSupportWindowOnScreen();
+    void switchesNeverPutTheSupportWindowOnScreen_data();
+    void switchesNeverPutTheSupportWindowOnScreen();
 
 private:
     std::unique_ptr<RecordingPlatform> m_desktop;
@@ -70,17 +105,24 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
 {
     QFETCH(QString, leave);
     QFETCH(bool, closeBox);
+    SupportWatch watch;
     if (leave == QLatin1String("File, Exit")) {
+        watch.leaving = &frmMain.get();
         frmMain->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (leave == QLatin1String("entry close box")) {
+        watch.leaving = &frmMain.get();
         frmMain->close();
     } else {
         next();
+        watch.leaving = &frmBDNo.get();
         frmBDNo->close();
     }
     QCOMPARE(forms::loaded().size(), 1);
     QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(frmNagScreen2->isVisible());
+    QTRY_VERIFY(frmNagScreen2->isVisible());
+    QTRY_VERIFY(watch.leaving.isNull());
+    QCOMPARE(watch.shows, 1);
+    QVERIFY(watch.leavingWasOnScreen);
     QCOMPARE(m_desktop->ends, 0);
 
     if (closeBox)
@@ -106,6 +148,40 @@ void TestExitSequence::switchesNeverLeaveTheSupportWindowOnScreen()
     QVERIFY(frmMain->isVisible());
     QCOMPARE(forms::loaded().size(), 2);
     QCOMPARE(m_desktop->ends, 0);
+}
+
+void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("Next") << QStringList{"Next"};
+    QTest::newRow("Next, Back") << QStringList{"Next", "Back"};
+    QTest::newRow("Next, Back, Next, Back") << QStringList{"Next", "Back", "Next", "Back"};
+    QTest::newRow("Back while the update reminder asks") << QStringList{"Next", "reminder due", "Back"};
+}
+
+void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen()
+{
+    QFETCH(QStringList, steps);
+    SupportWatch watch;
+    m_desktop->whileMessageShown = runModalLoop;
+    for (const QString &step : steps) {
+        if (step == QLatin1String("reminder due")) {
+            m_desktop->date = m_desktop->date.addDays(15);
+            continue;
+        }
+        QPointer<QWidget> left = step == QLatin1String("Next") ? static_cast<QWidget *>(&frmMain.get())
+                                                               : static_cast<QWidget *>(&frmBDNo.get());
+        // From the event loop, as a real click comes; the window left is
+        // gone once the switch is over.
+        QTimer::singleShot(0, step == QLatin1String("Next") ? next : back);
+        QTRY_VERIFY(left.isNull());
+    }
+    QCOMPARE(m_desktop->messages.size(), steps.contains(QLatin1String("reminder due")) ? 1 : 0);
+    QCOMPARE(watch.shows, 0);
+    QVERIFY(frmNagScreen2.isLoaded());
+    QVERIFY(!frmNagScreen2->isVisible());
+    QVERIFY(!forms::isShowPending(frmNagScreen2.get()));
+    QCOMPARE(m_desktop->seeds, 1);
 }
 
 QTEST_MAIN(TestExitSequence)

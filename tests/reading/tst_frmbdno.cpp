@@ -7,6 +7,7 @@
 #include "support/FrmNagScreen2.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,6 +59,11 @@ private slots:
     void backGivesAFreshEntryWindow_data();
     void backGivesAFreshEntryWindow();
     void readingCannotBeEdited();
+    void keysSelectInTheReading_data();
+    void keysSelectInTheReading();
+    void keysChangeNothing_data();
+    void keysChangeNothing();
+    void keyboardCopiesTheSelection();
     void mouseTakesBackOnlyOwnClipboard_data();
     void mouseTakesBackOnlyOwnClipboard();
     void pressInsideASelectionStartsNoDrag();
@@ -183,6 +189,93 @@ void TestFrmBDNo::readingCannotBeEdited()
     QTest::keyClick(&display, Qt::Key_Backspace);
     QCOMPARE(display.toPlainText(), before);
     QCOMPARE(display.contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+namespace {
+
+void pressKeys(QWidget &widget, const QStringList &keys)
+{
+    for (const QString &key : keys) {
+        const QKeyCombination combination = QKeySequence(key)[0];
+        QTest::keyClick(&widget, combination.key(), combination.keyboardModifiers());
+    }
+}
+
+QString selection(const ReadingDisplay &display)
+{
+    return display.textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+} // namespace
+
+void TestFrmBDNo::keysSelectInTheReading_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("selected");
+    const QString whole = shownReading(14);
+    const QString numberLine = QStringLiteral("Your Birthday Number is: 14");
+    QTest::newRow("Shift+Right four times") << QStringList{"Shift+Right", "Shift+Right", "Shift+Right", "Shift+Right"}
+                                            << "Your";
+    QTest::newRow("Shift+End") << QStringList{"Shift+End"} << numberLine;
+    QTest::newRow("Shift+Down takes the line and its break") << QStringList{"Shift+Down"} << numberLine + u'\n';
+    QTest::newRow("Shift+Left gives back what Shift+End took")
+        << QStringList{"Shift+End", "Shift+Left", "Shift+Left", "Shift+Left"} << numberLine.chopped(3);
+    QTest::newRow("End then Shift+Home") << QStringList{"End", "Shift+Home"} << numberLine;
+    QTest::newRow("Ctrl+End, Ctrl+Home, Shift+End") << QStringList{"Ctrl+End", "Ctrl+Home", "Shift+End"} << numberLine;
+    QTest::newRow("Ctrl+Shift+End from the start") << QStringList{"Ctrl+Shift+End"} << whole;
+    QTest::newRow("Ctrl+End then Ctrl+Shift+Home") << QStringList{"Ctrl+End", "Ctrl+Shift+Home"} << whole;
+    QTest::newRow("Ctrl+A") << QStringList{"Ctrl+A"} << whole;
+    QTest::newRow("a plain arrow drops the selection") << QStringList{"Ctrl+A", "Right"} << "";
+}
+
+void TestFrmBDNo::keysSelectInTheReading()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, selected);
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    display.setFocus();
+    pressKeys(display, keys);
+    QCOMPARE(selection(display), selected);
+}
+
+void TestFrmBDNo::keysChangeNothing_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("letters") << QStringList{"X", "Y", "Z"};
+    QTest::newRow("Delete and Backspace") << QStringList{"Right", "Delete", "Backspace"};
+    QTest::newRow("Enter") << QStringList{"Return"};
+    QTest::newRow("a letter over a selection") << QStringList{"Shift+End", "Q"};
+    QTest::newRow("Ctrl+X") << QStringList{"Ctrl+A", "Ctrl+X"};
+    QTest::newRow("Ctrl+V") << QStringList{"Ctrl+V"};
+    QTest::newRow("Ctrl+Z after a try") << QStringList{"X", "Ctrl+Z"};
+}
+
+void TestFrmBDNo::keysChangeNothing()
+{
+    QFETCH(QStringList, keys);
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    display.setFocus();
+    pressKeys(display, keys);
+    QCOMPARE(display.toPlainText(), shownReading(14));
+    QVERIFY(display.isReadOnly());
+}
+
+void TestFrmBDNo::keyboardCopiesTheSelection()
+{
+    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
+    m_desktop->clipboardText = QStringLiteral("ours");
+    m_desktop->clipboardOwned = true;
+    ReadingDisplay &display = frmBDNo->txtDisplay();
+    display.setFocus();
+    pressKeys(display, {QStringLiteral("Shift+End"), QStringLiteral("Ctrl+C")});
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Your Birthday Number is: 14"));
+    // Keys are no mouse activity: the guard leaves the clipboard alone.
+    QCOMPARE(m_desktop->clipboardText, QStringLiteral("ours"));
+    QTest::mouseMove(display.viewport(), QPoint(40, 30));
+    QVERIFY(m_desktop->clipboardText.isEmpty());
 }
 
 void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard_data()

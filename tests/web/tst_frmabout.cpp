@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>
@@ -121,6 +122,44 @@ private slots:
         QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + web::host()));
         QVERIFY(first.contains(QStringLiteral("lblCobrand= Click here for more details.")));
         QVERIFY(pictureShown);
+    }
+
+    // The home page link follows the last words of the description on their
+    // line, and neither is cut off.
+    void homePageLinkEndsTheDescription()
+    {
+        QRect description;
+        QRectF lastLine;
+        qreal textHeight = 0;
+        QRect link;
+        int linkWidth = 0;
+        int windowWidth = 0;
+        whileAboutShown([&](FrmAbout &about) {
+            const QLabel *label = about.findChild<QLabel *>(QStringLiteral("Label1"));
+            const QLabel *homePage = about.findChild<QLabel *>(QStringLiteral("lblHomePage"));
+            description = label->geometry();
+            QTextLayout layout(label->text(), label->font());
+            QTextOption wrapping;
+            wrapping.setWrapMode(QTextOption::WordWrap);
+            layout.setTextOption(wrapping);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(label->contentsRect().width());
+                line.setPosition(QPointF(0, textHeight));
+                textHeight += line.height();
+                lastLine = QRectF(line.position(), QSizeF(line.naturalTextWidth(), line.height()));
+            }
+            layout.endLayout();
+            link = homePage->geometry();
+            linkWidth = homePage->sizeHint().width();
+            windowWidth = about.width();
+        });
+        lastLine.translate(description.topLeft());
+        QVERIFY(textHeight <= description.height());
+        QVERIFY2(qAbs(lastLine.center().y() - QRectF(link).center().y()) <= 2, "the link is off the last line");
+        QVERIFY(lastLine.right() < link.left());
+        QVERIFY(linkWidth <= link.width());
+        QVERIFY(link.right() < windowWidth);
     }
 
     void aboutMenuWaitsForTheModalWindow()
