@@ -8,7 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
-    app::substituteFonts();
     platform::QtPlatform desktop(app::applicationTitle(), platform::defaultLockFilePath(app::applicationName()));
     platform::install(desktop.services());
     app::StartUp();

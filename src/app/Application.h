@@ -13,7 +13,4 @@ QString windowCaption();
 // The executable's file name without its extension.
 QString applicationName();
 
-// The windows ask for Windows fonts; these stand in for them where they are missing.
-void substituteFonts();
-
 } // namespace app
