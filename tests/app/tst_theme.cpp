@@ -116,6 +116,9 @@ private slots:
 
     void everyTextReadsOnADarkDesktop_data();
     void everyTextReadsOnADarkDesktop();
+    void facesAreFlatLightBlue_data();
+    void facesAreFlatLightBlue();
+    void openedListKeepsItsColours();
 
 private:
     std::unique_ptr<RecordingPlatform> m_desktop;
@@ -175,6 +178,51 @@ void TestTheme::everyTextReadsOnADarkDesktop()
     }
     QVERIFY(texts > 3);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+}
+
+void TestTheme::facesAreFlatLightBlue_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("month list") << Window::Entry << QStringLiteral("cboMonth");
+    QTest::newRow("day list") << Window::Entry << QStringLiteral("cboDate");
+    QTest::newRow("year list") << Window::Entry << QStringLiteral("cboYear");
+    QTest::newRow("Next") << Window::Entry << QStringLiteral("cmdNext");
+    QTest::newRow("Back") << Window::Result << QStringLiteral("cmdback");
+    QTest::newRow("OK") << Window::About << QStringLiteral("cmdOK");
+}
+
+// No gradient and no desktop colour: a column just inside the outline, clear
+// of the text, is the one light blue from top to bottom.
+void TestTheme::facesAreFlatLightBlue()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, name);
+    QWidget &top = shown(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QWidget *face = top.findChild<QWidget *>(name);
+    QVERIFY(face);
+
+    const QImage image = face->grab().toImage();
+    const int x = 2 * static_cast<int>(face->devicePixelRatioF());
+    for (int y = x; y < image.height() - x; ++y)
+        QCOMPARE(image.pixelColor(x, y), lightBlue);
+}
+
+void TestTheme::openedListKeepsItsColours()
+{
+    QWidget &top = shown(Window::Entry);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    auto *months = top.findChild<QComboBox *>(QStringLiteral("cboMonth"));
+    months->showPopup();
+    QAbstractItemView *list = months->view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+
+    QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::white));
+    const QRect march = list->visualRect(months->model()->index(2, 0));
+    const QImage image = list->viewport()->grab().toImage();
+    QCOMPARE(image.pixelColor(march.right() - 2, march.center().y()), lightBlue);
+    months->hidePopup();
 }
 
 QTEST_MAIN(TestTheme)
