@@ -31,7 +31,7 @@ QString installedFamily(DesignFamily family)
 }
 
 // Whatever the desktop's style, a face is one flat colour with a thin outline,
-// marked in the highlight colour while it has the focus.
+// drawn in the highlight colour while it has the focus.
 class FlatFaceStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -76,7 +76,8 @@ private:
         const QColor face = option.palette.color(QPalette::Button);
         const bool focused = option.state & State_HasFocus;
         painter.save();
-        painter.fillRect(option.rect, face);
+        // Only a press shades it, so the user sees the click land.
+        painter.fillRect(option.rect, option.state & State_Sunken ? face.darker(115) : face);
         painter.setPen(focused ? option.palette.color(QPalette::Highlight) : face.darker(140));
         painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
         painter.restore();
