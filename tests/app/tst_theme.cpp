@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,8 @@ private slots:
 
     void everyTextReadsOnADarkDesktop_data();
     void everyTextReadsOnADarkDesktop();
+    void noWindowAsksForAMissingFamily_data();
+    void noWindowAsksForAMissingFamily();
     void facesAreFlatLightBlue_data();
     void facesAreFlatLightBlue();
     void openedListKeepsItsColours();
@@ -178,6 +181,29 @@ void TestTheme::everyTextReadsOnADarkDesktop()
     }
     QVERIFY(texts > 3);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+}
+
+void TestTheme::noWindowAsksForAMissingFamily_data()
+{
+    everyTextReadsOnADarkDesktop_data();
+}
+
+// A family that is not installed costs a fallback search each time it is asked
+// for: every font a window sets names one that is there.
+void TestTheme::noWindowAsksForAMissingFamily()
+{
+    QFETCH(Window, window);
+    QWidget &top = shown(window);
+    const QStringList installed = QFontDatabase::families();
+    const QString desktopFamily = QApplication::font().family();
+
+    QList<QWidget *> widgets = top.findChildren<QWidget *>();
+    widgets.prepend(&top);
+    for (const QWidget *widget : std::as_const(widgets)) {
+        const QString family = widget->font().family();
+        if (family != desktopFamily)
+            QVERIFY2(installed.contains(family), qPrintable(widget->objectName() + QLatin1String(": ") + family));
+    }
 }
 
 void TestTheme::facesAreFlatLightBlue_data()
