@@ -31,8 +31,9 @@ QString installedFamily(DesignFamily family)
 }
 
 // Whatever the desktop's style, a face is one flat colour with a thin outline,
-// drawn in the highlight colour while it has the focus.
-class FlatFaceStyle : public QProxyStyle {
+// drawn in the highlight colour while it has the focus; a frame's caption sits
+// centred just after the frame's corner.
+class DesignStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
@@ -49,6 +50,10 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget) const override
     {
+        if (control == CC_GroupBox) {
+            drawFrame(*qstyleoption_cast<const QStyleOptionGroupBox *>(option), *painter, widget);
+            return;
+        }
         if (control != CC_ComboBox) {
             QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
@@ -71,6 +76,26 @@ public:
     }
 
 private:
+    void drawFrame(const QStyleOptionGroupBox &option, QPainter &painter, const QWidget *widget) const
+    {
+        QStyleOptionGroupBox frame(option);
+        frame.subControls &= ~SC_GroupBoxLabel;
+        QProxyStyle::drawComplexControl(CC_GroupBox, &frame, &painter, widget);
+        if (!(option.subControls & SC_GroupBoxLabel) || option.text.isEmpty())
+            return;
+        // Centred in a box one space wider than the caption: where the windows
+        // have always shown it.
+        QRect label = subControlRect(CC_GroupBox, &option, SC_GroupBoxLabel, widget);
+        const QSize spaced(option.fontMetrics.size(Qt::TextShowMnemonic, option.text + QLatin1Char(' ')).width(),
+                           option.fontMetrics.height());
+        label.setSize(label.size().expandedTo(spaced));
+        painter.save();
+        painter.setPen(option.palette.color(QPalette::WindowText));
+        drawItemText(&painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, option.palette,
+                     option.state & State_Enabled, option.text);
+        painter.restore();
+    }
+
     static void paintFace(const QStyleOption &option, QPainter &painter)
     {
         const QColor face = option.palette.color(QPalette::Button);
@@ -109,9 +134,9 @@ void frameInDesktopColours(std::initializer_list<QWidget *> widgets)
     }
 }
 
-void giveFlatFaces(QWidget &owner, std::initializer_list<QWidget *> widgets)
+void drawAsDesigned(QWidget &owner, std::initializer_list<QWidget *> widgets)
 {
-    auto *style = new FlatFaceStyle(QStyleFactory::create(QApplication::style()->name()));
+    auto *style = new DesignStyle(QStyleFactory::create(QApplication::style()->name()));
     style->setParent(&owner);
     for (QWidget *widget : widgets)
         widget->setStyle(style);

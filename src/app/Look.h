@@ -28,9 +28,10 @@ QColor classicButtonFace();
 // the desktop's, not that of the coloured panel they sit on.
 void frameInDesktopColours(std::initializer_list<QWidget *> widgets);
 
-// Paints the faces of these buttons and lists flat in their button colour, and
-// opens the lists as plain drop-downs in their own colours. The style that does
-// it belongs to owner.
-void giveFlatFaces(QWidget &owner, std::initializer_list<QWidget *> widgets);
+// Paints the faces of these buttons and lists flat in their button colour,
+// opens the lists as plain drop-downs in their own colours, and sets the
+// captions of these frames where the windows have always shown them. The style
+// that does it belongs to owner.
+void drawAsDesigned(QWidget &owner, std::initializer_list<QWidget *> widgets);
 
 } // namespace app

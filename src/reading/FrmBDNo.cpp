@@ -17,7 +17,7 @@ FrmBDNo::FrmBDNo()
     m_ui->setupUi(this);
     setFont(app::designFont(app::DesignFamily::Verdana, 8.25));
     app::frameInDesktopColours({m_ui->txtDisplay});
-    app::giveFlatFaces(*this, {m_ui->cmdback});
+    app::drawAsDesigned(*this, {m_ui->cmdback});
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
     m_ui->cmdback->setFocus();
 

@@ -57,7 +57,8 @@ FrmMain::FrmMain()
     m_ui->setupUi(this);
     setDesignFonts(*m_ui);
     app::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
-    app::giveFlatFaces(*this, {m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext});
+    app::drawAsDesigned(*this, {m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
+                                m_ui->fraBirthDay});
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
