@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
     // Lets the desktop pair the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(app::applicationId());
     application.setQuitOnLastWindowClosed(false);
-    app::substituteFonts();
     platform::QtPlatform desktop(app::applicationTitle(), platform::defaultLockFilePath(app::applicationName()));
     platform::install(desktop.services());
     app::StartUp();

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFont>
 
 namespace app {
 
@@ -29,12 +28,6 @@ QString applicationId()
 QString applicationName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-void substituteFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
 }
 
 } // namespace app

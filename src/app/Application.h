@@ -19,7 +19,4 @@ QString applicationId();
 // The executable's file name without its extension.
 QString applicationName();
 
-// The windows ask for Windows fonts; these stand in for them where they are missing.
-void substituteFonts();
-
 } // namespace app

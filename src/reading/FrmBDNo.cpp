@@ -1,5 +1,6 @@
 #include "reading/FrmBDNo.h"
 
+#include "app/Look.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -14,6 +15,9 @@ FrmBDNo::FrmBDNo()
     , m_ui(std::make_unique<Ui::FrmBDNo>())
 {
     m_ui->setupUi(this);
+    setFont(app::designFont(app::DesignFamily::Verdana, 8.25));
+    app::frameInDesktopColours({m_ui->txtDisplay});
+    app::drawAsDesigned(*this, {m_ui->cmdback});
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
     m_ui->cmdback->setFocus();
 

@@ -1,5 +1,6 @@
 #include "reading/FrmMain.h"
 
+#include "app/Look.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
@@ -23,6 +24,24 @@ const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February
                              QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
                              QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 
+void setDesignFonts(Ui::FrmMain &ui)
+{
+    using app::DesignFamily;
+    const QFont window = app::designFont(DesignFamily::Verdana, 9);
+    ui.centralwidget->setFont(window);
+    ui.cmdNext->setFont(window);
+    const QFont caption = app::designFont(DesignFamily::Verdana, 8.25, app::Emphasis::Bold);
+    for (QGroupBox *frame : {ui.fraName, ui.fraBirthDay})
+        frame->setFont(caption);
+    const QFont entry = app::designFont(DesignFamily::Verdana, 8.25);
+    for (QWidget *box : std::initializer_list<QWidget *>{ui.txtFirstName, ui.txtMiddleName, ui.txtLastName,
+                                                         ui.cboMonth, ui.cboDate, ui.cboYear})
+        box->setFont(entry);
+    const QFont label = app::designFont(DesignFamily::MsSansSerif, 8.25);
+    for (QLabel *name : {ui.Label1, ui.Label4, ui.Label5})
+        name->setFont(label);
+}
+
 void addNumbers(QComboBox &list, int first, int last)
 {
     for (int number = first; number <= last; ++number)
@@ -36,6 +55,10 @@ FrmMain::FrmMain()
     , m_ui(std::make_unique<Ui::FrmMain>())
 {
     m_ui->setupUi(this);
+    setDesignFonts(*m_ui);
+    app::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
+    app::drawAsDesigned(*this, {m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
+                                m_ui->fraBirthDay});
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);

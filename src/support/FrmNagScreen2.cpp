@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/EndRoutine.h"
+#include "app/Look.h"
 #include "platform/Platform.h"
 #include "support/SupportRules.h"
 #include "support/SupportTexts.h"
@@ -26,6 +27,25 @@ bool movesBetweenControls(const QFocusEvent &event)
     return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
 }
 
+void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
+{
+    using app::DesignFamily;
+    using app::Emphasis;
+    const QFont plain = app::designFont(DesignFamily::MsSansSerif, 8.25);
+    window.setFont(plain);
+    for (QGroupBox *frame : {ui.Frame6, ui.Frame2})
+        frame->setFont(app::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
+    for (QWidget *box : std::initializer_list<QWidget *>{ui.txtName, ui.txtEmail, ui.txtFriendName,
+                                                         ui.txtFriendEmail, ui.txtMessage})
+        box->setFont(plain);
+    ui.cmdSubmit->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
+    ui.lblGoToHome->setFont(app::designFont(DesignFamily::Verdana, 8.5, Emphasis::Bold | Emphasis::Underline));
+    ui.Label3->setFont(app::designFont(DesignFamily::Verdana, 9));
+    ui.Check1->setFont(app::designFont(DesignFamily::Verdana, 14.25));
+    ui.Label2->setFont(app::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
+    ui.lblNagScreen2Caption->setFont(app::designFont(DesignFamily::MsSansSerif, 18));
+}
+
 } // namespace
 
 FrmNagScreen2::FrmNagScreen2()
@@ -33,6 +53,14 @@ FrmNagScreen2::FrmNagScreen2()
     , m_ui(std::make_unique<Ui::FrmNagScreen2>())
 {
     m_ui->setupUi(this);
+    setDesignFonts(*this, *m_ui);
+    app::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
+                                m_ui->txtMessage, m_ui->cmdSubmit});
+    app::drawAsDesigned(*this, {m_ui->Frame6, m_ui->Frame2});
+    // Dark blue on a button face: the face is pinned, so a dark desktop leaves it readable.
+    QPalette visit = m_ui->Check1->palette();
+    visit.setColor(QPalette::Button, app::classicButtonFace());
+    m_ui->Check1->setPalette(visit);
     m_ui->Check1->setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
     m_ui->Label3->setText(support::familyText());
     m_ui->lblGoToHome->adjustSize();

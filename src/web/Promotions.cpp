@@ -1,5 +1,6 @@
 #include "web/Promotions.h"
 
+#include "app/Look.h"
 #include "web/Site.h"
 
 #include <QLabel>
@@ -7,11 +8,27 @@
 namespace web {
 
 namespace {
+
+void colour(QLabel &label, const QColor &text)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, text);
+    label.setPalette(palette);
+}
+
+// Blue on the button face: the face is pinned to the classic light grey, as a
+// dark desktop's face would leave the blue unreadable.
 void showOnButtonFace(QLabel &label)
 {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    palette.setColor(QPalette::Button, app::classicButtonFace());
+    label.setPalette(palette);
     label.setBackgroundRole(QPalette::Button);
     label.setAutoFillBackground(true);
+    label.setFont(app::designFont(app::DesignFamily::Verdana, 8.25, app::Emphasis::Bold | app::Emphasis::Underline));
 }
+
 } // namespace
 
 void setUpPromotions(QLabel &label61, QLabel &lblCobrand, QLabel &lblFullBrand)
@@ -25,6 +42,8 @@ void setUpPromotions(QLabel &label61, QLabel &lblCobrand, QLabel &lblFullBrand)
     lblFullBrand.setText(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                                         "online. Get this software fully branded for your website. Click here for "
                                         "more details."));
+    colour(label61, Qt::white);
+    label61.setFont(app::designFont(app::DesignFamily::Verdana, 9, app::Emphasis::Underline));
     showOnButtonFace(lblCobrand);
     showOnButtonFace(lblFullBrand);
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QFlags>
+#include <QFont>
+
+#include <initializer_list>
+
+class QWidget;
+
+namespace app {
+
+// The two families the windows were drawn with.
+enum class DesignFamily { Verdana, MsSansSerif };
+
+enum class Emphasis { Plain = 0, Bold = 1, Underline = 2 };
+Q_DECLARE_FLAGS(Emphases, Emphasis)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Emphases)
+
+// A font of the design in the installed family that stands for it.
+QFont designFont(DesignFamily family, qreal points, Emphases emphases = Emphasis::Plain);
+
+// The button face of the classic light desktop, for texts whose design colour
+// was chosen against it.
+QColor classicButtonFace();
+
+// Text boxes and buttons draw their frames from the window colour; these take
+// the desktop's, not that of the coloured panel they sit on.
+void frameInDesktopColours(std::initializer_list<QWidget *> widgets);
+
+// Paints the faces of these buttons and lists flat in their button colour,
+// opens the lists as plain drop-downs in their own colours, and sets the
+// captions of these frames where the windows have always shown them. The style
+// that does it belongs to owner.
+void drawAsDesigned(QWidget &owner, std::initializer_list<QWidget *> widgets);
+
+} // namespace app

@@ -1,0 +1,255 @@
+#include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
+#include "reading/FrmBDNo.h"
+#include "reading/FrmMain.h"
+#include "support/FrmNagScreen2.h"
+#include "web/FrmAbout.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+enum class Window { Entry, Result, About, Support };
+
+const QColor lightBlue(124, 165, 231);
+
+// What a dark desktop theme hands the program: light text on dark faces.
+QPalette darkDesktop()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    dark.setColor(QPalette::AlternateBase, QColor(60, 60, 60));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::Button, QColor(64, 64, 64));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    dark.setColor(QPalette::Light, QColor(80, 80, 80));
+    dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    dark.setColor(QPalette::Mid, QColor(40, 40, 40));
+    dark.setColor(QPalette::Dark, QColor(30, 30, 30));
+    dark.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    return dark;
+}
+
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour a widget's text is drawn on: its own face for boxes, lists and
+// buttons, otherwise whatever the nearest filled ancestor paints.
+QColor background(const QWidget &widget)
+{
+    if (qobject_cast<const QLineEdit *>(&widget))
+        return widget.palette().color(QPalette::Base);
+    if (const auto *edit = qobject_cast<const QPlainTextEdit *>(&widget))
+        return edit->viewport()->palette().color(QPalette::Base);
+    if (qobject_cast<const QAbstractButton *>(&widget) || qobject_cast<const QComboBox *>(&widget))
+        return widget.palette().color(QPalette::Button);
+    for (const QWidget *fill = &widget; fill; fill = fill->parentWidget()) {
+        if (fill->autoFillBackground() || fill->isWindow())
+            return fill->palette().color(fill->backgroundRole());
+    }
+    return {};
+}
+
+// The colour of a widget's text, or an invalid colour for a widget without text.
+QColor textColour(const QWidget &widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(&widget))
+        return label->text().isEmpty() ? QColor() : label->palette().color(label->foregroundRole());
+    if (const auto *box = qobject_cast<const QGroupBox *>(&widget))
+        return box->title().isEmpty() ? QColor() : box->palette().color(QPalette::WindowText);
+    if (qobject_cast<const QAbstractButton *>(&widget))
+        return widget.palette().color(QPalette::ButtonText);
+    if (qobject_cast<const QLineEdit *>(&widget) || qobject_cast<const QComboBox *>(&widget))
+        return widget.palette().color(QPalette::Text);
+    if (const auto *edit = qobject_cast<const QPlainTextEdit *>(&widget))
+        return edit->viewport()->palette().color(QPalette::Text);
+    return {};
+}
+
+QWidget &shown(Window window)
+{
+    switch (window) {
+    case Window::Entry: frmMain.Show(); return frmMain.get();
+    case Window::Result: frmBDNo.Show(); return frmBDNo.get();
+    case Window::About: frmAbout.Show(); return frmAbout.get();
+    case Window::Support: frmNagScreen2.Show(); return frmNagScreen2.get();
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+class TestTheme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyTextReadsOnADarkDesktop_data();
+    void everyTextReadsOnADarkDesktop();
+    void noWindowAsksForAMissingFamily_data();
+    void noWindowAsksForAMissingFamily();
+    void facesAreFlatLightBlue_data();
+    void facesAreFlatLightBlue();
+    void openedListKeepsItsColours();
+
+private:
+    std::unique_ptr<RecordingPlatform> m_desktop;
+    QPalette m_desktopPalette;
+};
+
+void TestTheme::init()
+{
+    m_desktop = std::make_unique<RecordingPlatform>();
+    m_desktopPalette = QApplication::palette();
+    QApplication::setPalette(darkDesktop());
+}
+
+void TestTheme::cleanup()
+{
+    QVERIFY(unloadEveryWindow());
+    QApplication::setPalette(m_desktopPalette);
+    m_desktop.reset();
+}
+
+void TestTheme::everyTextReadsOnADarkDesktop_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::newRow("entry window") << Window::Entry;
+    QTest::newRow("result window") << Window::Result;
+    QTest::newRow("about window") << Window::About;
+    QTest::newRow("support window") << Window::Support;
+}
+
+// Where the desktop's colours meet the fixed colours of a window, the text must
+// still read at 4.5:1. The design's own white on light blue stays as it is.
+void TestTheme::everyTextReadsOnADarkDesktop()
+{
+    QFETCH(Window, window);
+    QWidget &top = shown(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+
+    QStringList unreadable;
+    QList<QWidget *> widgets = top.findChildren<QWidget *>();
+    widgets.prepend(&top);
+    int texts = 0;
+    for (const QWidget *widget : std::as_const(widgets)) {
+        if (!widget->isVisible())
+            continue;
+        const QColor text = textColour(*widget);
+        if (!text.isValid())
+            continue;
+        ++texts;
+        const QColor behind = background(*widget);
+        if (text == Qt::white && behind == lightBlue)
+            continue;
+        const double ratio = contrast(text, behind);
+        if (ratio < 4.5)
+            unreadable << QStringLiteral("%1: %2 on %3, %4:1")
+                              .arg(widget->objectName(), text.name(), behind.name())
+                              .arg(ratio, 0, 'f', 2);
+    }
+    QVERIFY(texts > 3);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+}
+
+void TestTheme::noWindowAsksForAMissingFamily_data()
+{
+    everyTextReadsOnADarkDesktop_data();
+}
+
+// A family that is not installed costs a fallback search each time it is asked
+// for: every font a window sets names one that is there.
+void TestTheme::noWindowAsksForAMissingFamily()
+{
+    QFETCH(Window, window);
+    QWidget &top = shown(window);
+    const QStringList installed = QFontDatabase::families();
+    const QString desktopFamily = QApplication::font().family();
+
+    QList<QWidget *> widgets = top.findChildren<QWidget *>();
+    widgets.prepend(&top);
+    for (const QWidget *widget : std::as_const(widgets)) {
+        const QString family = widget->font().family();
+        if (family != desktopFamily)
+            QVERIFY2(installed.contains(family), qPrintable(widget->objectName() + QLatin1String(": ") + family));
+    }
+}
+
+void TestTheme::facesAreFlatLightBlue_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("month list") << Window::Entry << QStringLiteral("cboMonth");
+    QTest::newRow("day list") << Window::Entry << QStringLiteral("cboDate");
+    QTest::newRow("year list") << Window::Entry << QStringLiteral("cboYear");
+    QTest::newRow("Next") << Window::Entry << QStringLiteral("cmdNext");
+    QTest::newRow("Back") << Window::Result << QStringLiteral("cmdback");
+    QTest::newRow("OK") << Window::About << QStringLiteral("cmdOK");
+}
+
+// No gradient and no desktop colour: a column just inside the outline, clear
+// of the text, is the one light blue from top to bottom.
+void TestTheme::facesAreFlatLightBlue()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, name);
+    QWidget &top = shown(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QWidget *face = top.findChild<QWidget *>(name);
+    QVERIFY(face);
+
+    const QImage image = face->grab().toImage();
+    const int x = 2 * static_cast<int>(face->devicePixelRatioF());
+    for (int y = x; y < image.height() - x; ++y)
+        QCOMPARE(image.pixelColor(x, y), lightBlue);
+}
+
+void TestTheme::openedListKeepsItsColours()
+{
+    QWidget &top = shown(Window::Entry);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    auto *months = top.findChild<QComboBox *>(QStringLiteral("cboMonth"));
+    months->showPopup();
+    QAbstractItemView *list = months->view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+
+    QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::white));
+    const QRect march = list->visualRect(months->model()->index(2, 0));
+    const QImage image = list->viewport()->grab().toImage();
+    QCOMPARE(image.pixelColor(march.right() - 2, march.center().y()), lightBlue);
+    months->hidePopup();
+}
+
+QTEST_MAIN(TestTheme)
+#include "tst_theme.moc"
