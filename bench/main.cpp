@@ -7,6 +7,7 @@
 #include "Steps.h"
 
 #include "app/Application.h"
+#include "app/MenuBarStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,6 +113,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(stepsHome + QStringLiteral("/run")));
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new app::MenuBarStyle);
     app::substituteFonts();
     const bench::StepFigures steps = bench::measureSteps(options.rounds);
     std::printf("\nIn process, offscreen, %d rounds     median      worst\n", options.rounds);

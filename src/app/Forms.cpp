@@ -1,5 +1,7 @@
 #include "app/Forms.h"
 
+#include "app/Png.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -75,7 +77,7 @@ void load(Form &form)
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setFixedSize(window.size());
-    window.setWindowIcon(QIcon(QStringLiteral(":/orvane.png")));
+    window.setWindowIcon(app::pngPixmap(QStringLiteral(":/orvane.png")));
     window.installEventFilter(new CloseToUnload(form));
     centre(window);
     collection.append(&form);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+namespace app {
+
+// A PNG read by Qt's built-in reader alone. Left to detect the format, even of
+// a file named .png, QImageReader first asks every image plugin whether it
+// reads it, loading each of them (and libjpeg) into the process.
+QPixmap pngPixmap(const QString &path);
+
+} // namespace app
