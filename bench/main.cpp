@@ -38,7 +38,7 @@ bool parse(int argc, char *argv[], Options &options)
         else
             return false;
     }
-    return options.starts > 0 && options.rounds > 0;
+    return options.starts >= 0 && options.rounds > 0;
 }
 
 struct Starts {
@@ -57,21 +57,14 @@ void printRow(const char *what, double program, double floor)
     std::printf("%-30s %10.1f %10.1f %8.3f\n", what, program, floor, program / floor);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Prints the start-up figures of the program beside the bare window's.
+bool measureStartUps(int starts, const QTemporaryDir &homes)
 {
-    Options options;
-    if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s [--starts N] [--rounds N]\n", argv[0]);
-        return 2;
-    }
     bench::Display display;
     if (!display.isOpen()) {
-        std::fprintf(stderr, "no X server: run it as xvfb-run -a -s '-screen 0 1024x768x24' %s\n", argv[0]);
-        return 2;
+        std::fprintf(stderr, "no X server: run it under xvfb-run -a -s '-screen 0 1024x768x24'\n");
+        return false;
     }
-    QTemporaryDir homes;
     const QString programHome = homes.filePath(QStringLiteral("program"));
     const QString floorHome = homes.filePath(QStringLiteral("floor"));
     const QString program = QStringLiteral(ORVANE_PROGRAM);
@@ -81,29 +74,46 @@ int main(int argc, char *argv[])
     // program its stored reminder date, as on any start but the first.
     if (!display.launch(program, programHome) || !display.launch(floor, floorHome)) {
         std::fprintf(stderr, "a window was not mapped within the time allowed\n");
-        return 1;
+        return false;
     }
     Starts programStarts;
     Starts floorStarts;
-    for (int i = 0; i < options.starts; ++i) {
+    for (int i = 0; i < starts; ++i) {
         // Alternated, each first in turn, so that neither gains from a warm cache.
         for (int turn = 0; turn < 2; ++turn) {
             const bool programTurn = (turn == 0) == (i % 2 == 0);
             const auto figures = display.launch(programTurn ? program : floor, programTurn ? programHome : floorHome);
             if (!figures) {
                 std::fprintf(stderr, "a window was not mapped within the time allowed\n");
-                return 1;
+                return false;
             }
             (programTurn ? programStarts : floorStarts).add(*figures);
         }
     }
 
-    std::printf("Start-up, %d alternated starts each, medians  program  bare Qt    ratio\n", options.starts);
+    std::printf("Start-up, %d alternated starts each, medians  program  bare Qt    ratio\n", starts);
     printRow("spawn to mapped window (ms)", bench::median(programStarts.mappedMs),
              bench::median(floorStarts.mappedMs));
     printRow("peak memory after paint (KiB)", bench::median(programStarts.peakKiB),
              bench::median(floorStarts.peakKiB));
     std::fflush(stdout);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s [--starts N] [--rounds N]\n"
+                             "with --starts 0 it measures Next and Back alone, without an X server\n",
+                     argv[0]);
+        return 2;
+    }
+    QTemporaryDir homes;
+    if (options.starts > 0 && !measureStartUps(options.starts, homes))
+        return 1;
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString stepsHome = homes.filePath(QStringLiteral("steps"));

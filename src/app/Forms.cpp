@@ -53,6 +53,10 @@ void centre(QWidget &window)
 Form::Form(QWidget &window)
     : m_window(window)
 {
+    // Set while the window is still empty: on a built one, new flags reparent
+    // it and re-resolve every child.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 Form::~Form()
@@ -74,8 +78,6 @@ void Form::Unload()
 void load(Form &form)
 {
     QWidget &window = form.window();
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setFixedSize(window.size());
     window.setWindowIcon(app::pngPixmap(QStringLiteral(":/orvane.png")));
     window.installEventFilter(new CloseToUnload(form));

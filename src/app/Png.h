@@ -5,9 +5,10 @@
 
 namespace app {
 
-// A PNG read by Qt's built-in reader alone. Left to detect the format, even of
-// a file named .png, QImageReader first asks every image plugin whether it
-// reads it, loading each of them (and libjpeg) into the process.
+// A PNG read by Qt's built-in reader alone, and kept in Qt's pixmap cache for
+// the next window. Left to detect the format, even of a file named .png,
+// QImageReader first asks every image plugin whether it reads it, loading each
+// of them (and libjpeg) into the process.
 QPixmap pngPixmap(const QString &path);
 
 } // namespace app
