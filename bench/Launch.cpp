@@ -13,6 +13,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -93,6 +94,11 @@ bool waitUntilIdle(int pid)
         last = now;
     }
     return true;
+}
+
+double milliseconds(const timeval &time)
+{
+    return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
 }
 
 double peakMemoryKiB(int pid)
@@ -188,10 +194,13 @@ std::optional<StartFigures> Display::launch(const QString &program, const QStrin
     if (const auto mappedAt = waitForMappedWindow(pid)) {
         const std::chrono::duration<double, std::milli> mapped = *mappedAt - start;
         if (waitUntilIdle(pid))
-            figures = StartFigures{mapped.count(), peakMemoryKiB(pid)};
+            figures = StartFigures{mapped.count(), 0.0, peakMemoryKiB(pid)};
     }
     ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
+    rusage usage{};
+    ::wait4(pid, nullptr, 0, &usage);
+    if (figures)
+        figures->cpuMs = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
     return figures;
 }
 

@@ -11,6 +11,9 @@ namespace bench {
 
 struct StartFigures {
     double mappedMs = 0.0;
+    // User and system time until it was killed, idle after its first paint:
+    // unlike the wall time, hardly swayed by other load on the machine.
+    double cpuMs = 0.0;
     double peakKiB = 0.0;
 };
 
@@ -27,7 +30,7 @@ public:
 
     // Starts the program with its own home, settings and runtime folders under
     // home, takes the time from the spawn until its first window is mapped and
-    // its peak memory once it has painted, and kills it.
+    // its peak memory once it has painted, kills it and takes its CPU time.
     std::optional<StartFigures> launch(const QString &program, const QString &home);
 
 private:

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <ctime>
+
 namespace bench {
 
 namespace {
@@ -40,13 +42,26 @@ void enterBirthday()
     control<QComboBox>(entry, "cboYear").setCurrentIndex(85);
 }
 
-double timed(QPushButton &button)
+struct Times {
+    double wallMs;
+    double cpuMs;
+};
+
+double threadCpuMs()
 {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+Times timed(QPushButton &button)
+{
+    const double cpuStart = threadCpuMs();
     QElapsedTimer timer;
     timer.start();
     button.click();
     settle();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    return {static_cast<double>(timer.nsecsElapsed()) / 1e6, threadCpuMs() - cpuStart};
 }
 
 } // namespace
@@ -60,18 +75,20 @@ StepFigures measureSteps(int rounds)
     settle();
     for (int round = 0; round <= rounds; ++round) {
         enterBirthday();
-        const double next = timed(control<QPushButton>(frmMain.get(), "cmdNext"));
+        const Times next = timed(control<QPushButton>(frmMain.get(), "cmdNext"));
         if (frmMain.isLoaded() || !frmBDNo.isLoaded())
             qFatal("Next did not lead to the reading");
-        const double back = timed(control<QPushButton>(frmBDNo.get(), "cmdback"));
+        const Times back = timed(control<QPushButton>(frmBDNo.get(), "cmdback"));
         if (!frmMain.isLoaded() || frmBDNo.isLoaded())
             qFatal("Back did not lead to the entry window");
         if (round == 0) {
-            figures.firstNextMs = next;
+            figures.firstNextMs = next.wallMs;
             continue;
         }
-        figures.nextMs.append(next);
-        figures.backMs.append(back);
+        figures.nextMs.append(next.wallMs);
+        figures.backMs.append(back.wallMs);
+        figures.nextCpuMs.append(next.cpuMs);
+        figures.backCpuMs.append(back.cpuMs);
     }
     unloadEveryWindow();
     return figures;

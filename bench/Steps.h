@@ -9,6 +9,10 @@ struct StepFigures {
     double firstNextMs = 0.0;
     QList<double> nextMs;
     QList<double> backMs;
+    // The same on this thread's CPU clock, which other load on the machine
+    // hardly sways.
+    QList<double> nextCpuMs;
+    QList<double> backCpuMs;
 };
 
 // Presses Next on a valid entry and Back on the reading, rounds times over,
