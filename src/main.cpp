@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/MenuBarStyle.h"
 #include "app/StartUp.h"
 #include "platform/QtPlatform.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     // Lets the desktop pair the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(app::applicationId());
     application.setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new app::MenuBarStyle);
     platform::QtPlatform desktop(app::applicationTitle(), platform::defaultLockFilePath(app::applicationName()));
     platform::install(desktop.services());
     app::StartUp();

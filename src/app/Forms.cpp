@@ -1,5 +1,7 @@
 #include "app/Forms.h"
 
+#include "app/Png.h"
+
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -78,6 +80,10 @@ Form::Form(QWidget &window)
         QAccessible::installFactory(accessibleWindow);
         return true;
     }();
+    // Set while the window is still empty: on a built one, new flags reparent
+    // it and re-resolve every child.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 Form::~Form()
@@ -101,10 +107,8 @@ void Form::Unload()
 void load(Form &form)
 {
     QWidget &window = form.window();
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setFixedSize(window.size());
-    window.setWindowIcon(QIcon(QStringLiteral(":/orvane.png")));
+    window.setWindowIcon(app::pngPixmap(QStringLiteral(":/orvane.png")));
     window.installEventFilter(new CloseToUnload(form));
     centre(window);
     collection.append(&form);

@@ -42,10 +42,26 @@ void setDesignFonts(Ui::FrmMain &ui)
         name->setFont(label);
 }
 
-void addNumbers(QComboBox &list, int first, int last)
+QStringList numbers(int first, int last)
 {
+    QStringList items;
+    items.reserve(last - first + 1);
     for (int number = first; number <= last; ++number)
-        list.addItem(QString::number(number));
+        items.append(QString::number(number));
+    return items;
+}
+
+// Built once and handed to each new window whole: one insertion per list.
+const QStringList &dayItems()
+{
+    static const QStringList items = numbers(1, 31);
+    return items;
+}
+
+const QStringList &yearItems()
+{
+    static const QStringList items = numbers(1900, 2050);
+    return items;
 }
 
 } // namespace
@@ -86,9 +102,9 @@ FrmMain::~FrmMain() = default;
 void FrmMain::Form_Load()
 {
     modHelp::UpdateReminderCheck();
-    addNumbers(*m_ui->cboDate, 1, 31);
+    m_ui->cboDate->addItems(dayItems());
     m_ui->cboMonth->addItems(monthNames);
-    addNumbers(*m_ui->cboYear, 1900, 2050);
+    m_ui->cboYear->addItems(yearItems());
     m_ui->cboMonth->setCurrentIndex(0);
     m_ui->cboDate->setCurrentIndex(0);
     m_ui->cboYear->setCurrentIndex(0);

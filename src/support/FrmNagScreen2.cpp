@@ -52,6 +52,10 @@ FrmNagScreen2::FrmNagScreen2()
     : forms::Form(static_cast<QWidget &>(*this))
     , m_ui(std::make_unique<Ui::FrmNagScreen2>())
 {
+    // Above every ordinary window, of this program and of others. Loaded only
+    // when it is built, it takes the flag here, while new flags are still
+    // cheap: on a built window they reparent it and re-resolve every child.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     m_ui->setupUi(this);
     setDesignFonts(*this, *m_ui);
     app::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
@@ -85,8 +89,6 @@ void FrmNagScreen2::Form_Load()
     m_ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));
     platform::random().seedFromTimer();
     m_ui->Label2->setText(support::supportText(support::supportTextIndex(platform::random().next()), web::host()));
-    // Above every ordinary window, of this program and of others.
-    setWindowFlag(Qt::WindowStaysOnTopHint);
 }
 
 void FrmNagScreen2::Form_Unload()

@@ -5,8 +5,6 @@
 #include "web/PageOpeners.h"
 #include "web/SettingsText.h"
 
-#include <QRegularExpression>
-
 namespace web {
 
 namespace {
@@ -27,6 +25,18 @@ bool storeToday(const QString &application, const QString &key)
     return platform::settings().write(application, section, key, modHelp::EncodeSetting(dateText));
 }
 
+// The number the count characters from position from spell, if all are ASCII digits.
+std::optional<int> asciiNumber(const QString &text, qsizetype from, qsizetype count)
+{
+    int number = 0;
+    for (const QChar character : QStringView(text).sliced(from, count)) {
+        if (character < u'0' || character > u'9')
+            return std::nullopt;
+        number = number * 10 + (character.unicode() - u'0');
+    }
+    return number;
+}
+
 } // namespace
 
 QString reminderDateText(QDate date)
@@ -37,10 +47,14 @@ QString reminderDateText(QDate date)
 std::optional<QDate> reminderDateFromText(const QString &text)
 {
     // QDate's own parsers let signs, longer years and trailing text through.
-    const QRegularExpression shape(QStringLiteral("\\A[0-9]{4}-[0-9]{2}-[0-9]{2}\\z"));
-    if (!shape.match(text).hasMatch())
+    if (text.size() != 10 || text.at(4) != u'-' || text.at(7) != u'-')
         return std::nullopt;
-    const QDate date = QDate::fromString(text, Qt::ISODate);
+    const std::optional<int> year = asciiNumber(text, 0, 4);
+    const std::optional<int> month = asciiNumber(text, 5, 2);
+    const std::optional<int> day = asciiNumber(text, 8, 2);
+    if (!year || !month || !day)
+        return std::nullopt;
+    const QDate date(*year, *month, *day);
     if (!date.isValid())
         return std::nullopt;
     return date;

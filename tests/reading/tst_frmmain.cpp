@@ -7,7 +7,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -59,6 +62,8 @@ private slots:
     void cleanup();
 
     void opensWithEmptyNamesAndTheFirstDate();
+    void clientAreaKeepsItsDesignedSize_data();
+    void clientAreaKeepsItsDesignedSize();
     void typedSmallLettersBecomeCapitals_data();
     void typedSmallLettersBecomeCapitals();
     void tabVisitsTheEntriesInReadingOrder();
@@ -101,6 +106,33 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
     QCOMPARE(frmMain->windowTitle(), QStringLiteral("Orvane Birthday Number v1.45"));
     QVERIFY(!control<QComboBox>("cboDate")->isEditable());
+}
+
+void TestFrmMain::clientAreaKeepsItsDesignedSize_data()
+{
+    QTest::addColumn<int>("menuPointSize");
+    QTest::newRow("menu bar in the usual font") << 0;
+    QTest::newRow("menu bar in a large font") << 24;
+}
+
+// The menu bar sits above the client area, however tall its font makes it.
+void TestFrmMain::clientAreaKeepsItsDesignedSize()
+{
+    QFETCH(int, menuPointSize);
+    const QFont usual = QApplication::font("QMenuBar");
+    const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual, "QMenuBar"); });
+    if (menuPointSize > 0) {
+        QVERIFY(unloadEveryWindow());
+        QFont large = usual;
+        large.setPointSize(menuPointSize);
+        QApplication::setFont(large, "QMenuBar");
+        frmMain.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frmMain.get()));
+    }
+    const QMainWindow &window = frmMain.get();
+    QCOMPARE(window.centralWidget()->size(), QSize(427, 222));
+    QCOMPARE(window.size(), QSize(427, 222 + window.menuBar()->height()));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
 }
 
 void TestFrmMain::typedSmallLettersBecomeCapitals_data()

@@ -1,5 +1,7 @@
 #include "web/SettingsText.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <initializer_list>
@@ -46,6 +48,24 @@ private slots:
         QFETCH(int, code);
         QCOMPARE(web::ansiCharacter(code), QString(windows1252(code)));
         QCOMPARE(web::ansiCode(windows1252(code)).value_or(-1), code);
+    }
+
+    // The table against the system's own converter, over every UTF-16 unit.
+    void agreesWithTheSystemCodePage()
+    {
+        for (int code = 0; code <= 255; ++code) {
+            QStringDecoder decoder("windows-1252");
+            const char byte = static_cast<char>(code);
+            QCOMPARE(web::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
+        }
+        for (int unit = 0; unit <= 0xFFFF; ++unit) {
+            const QChar character(unit);
+            QStringEncoder encoder("windows-1252");
+            const QByteArray bytes = encoder.encode(QStringView(&character, 1));
+            const int expected = encoder.hasError() || bytes.size() != 1 ? -1 : static_cast<unsigned char>(bytes[0]);
+            if (web::ansiCode(character).value_or(-1) != expected)
+                QFAIL(qPrintable(QStringLiteral("U+%1 differs").arg(unit, 4, 16, QLatin1Char('0'))));
+        }
     }
 
     void encode_data()

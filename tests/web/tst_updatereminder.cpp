@@ -47,6 +47,14 @@ private slots:
                                              << ReminderStep::Quiet;
         QTest::newRow("space after the date") << QStringLiteral("2026-11-23 ") << today << ReminderStep::Quiet;
         QTest::newRow("signed year") << QStringLiteral("+2026-11-23") << today << ReminderStep::Quiet;
+        QTest::newRow("digits of another script")
+            << QStringLiteral("\u0662\u0660\u0662\u0666-\u0661\u0661-\u0662\u0663") << today << ReminderStep::Quiet;
+        QTest::newRow("one-digit month") << QStringLiteral("2026-1-023") << today << ReminderStep::Quiet;
+        QTest::newRow("sign inside the day") << QStringLiteral("2026-11-+3") << today << ReminderStep::Quiet;
+        QTest::newRow("slash for a digit of the day") << QStringLiteral("2026-11-1/") << QDate(2026, 12, 30)
+                                                       << ReminderStep::Quiet;
+        QTest::newRow("year zero") << QStringLiteral("0000-11-23") << today << ReminderStep::Quiet;
+        QTest::newRow("month thirteen") << QStringLiteral("2026-13-23") << today << ReminderStep::Quiet;
     }
 
     void step()

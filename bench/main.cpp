@@ -1,0 +1,138 @@
+// Prints how long the program takes to map its entry window and how much
+// memory it then holds, beside a bare Qt window, and how long Next and Back
+// take in process. Run it on an X server of its own:
+//     xvfb-run -a -s '-screen 0 1024x768x24' build/bench/orvane-bench
+#include "Figures.h"
+#include "Launch.h"
+#include "Steps.h"
+
+#include "app/Application.h"
+#include "app/MenuBarStyle.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Options {
+    int starts = 20;
+    int rounds = 200;
+};
+
+bool parse(int argc, char *argv[], Options &options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (hasValue && std::strcmp(argv[i], "--starts") == 0)
+            options.starts = std::stoi(argv[++i]);
+        else if (hasValue && std::strcmp(argv[i], "--rounds") == 0)
+            options.rounds = std::stoi(argv[++i]);
+        else
+            return false;
+    }
+    return options.starts >= 0 && options.rounds > 0;
+}
+
+struct Starts {
+    QList<double> mappedMs;
+    QList<double> cpuMs;
+    QList<double> peakKiB;
+
+    void add(const bench::StartFigures &figures)
+    {
+        mappedMs.append(figures.mappedMs);
+        cpuMs.append(figures.cpuMs);
+        peakKiB.append(figures.peakKiB);
+    }
+};
+
+void printRow(const char *what, double program, double floor)
+{
+    std::printf("%-30s %10.1f %10.1f %8.3f\n", what, program, floor, program / floor);
+}
+
+// Prints the start-up figures of the program beside the bare window's.
+bool measureStartUps(int starts, const QTemporaryDir &homes)
+{
+    bench::Display display;
+    if (!display.isOpen()) {
+        std::fprintf(stderr, "no X server: run it under xvfb-run -a -s '-screen 0 1024x768x24'\n");
+        return false;
+    }
+    const QString programHome = homes.filePath(QStringLiteral("program"));
+    const QString floorHome = homes.filePath(QStringLiteral("floor"));
+    const QString program = QStringLiteral(ORVANE_PROGRAM);
+    const QString floor = QStringLiteral(ORVANE_FLOOR);
+
+    // A first start of each, not counted, fills the disk cache and leaves the
+    // program its stored reminder date, as on any start but the first.
+    if (!display.launch(program, programHome) || !display.launch(floor, floorHome)) {
+        std::fprintf(stderr, "a window was not mapped within the time allowed\n");
+        return false;
+    }
+    Starts programStarts;
+    Starts floorStarts;
+    for (int i = 0; i < starts; ++i) {
+        // Alternated, each first in turn, so that neither gains from a warm cache.
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool programTurn = (turn == 0) == (i % 2 == 0);
+            const auto figures = display.launch(programTurn ? program : floor, programTurn ? programHome : floorHome);
+            if (!figures) {
+                std::fprintf(stderr, "a window was not mapped within the time allowed\n");
+                return false;
+            }
+            (programTurn ? programStarts : floorStarts).add(*figures);
+        }
+    }
+
+    std::printf("Start-up, %d alternated starts each, medians  program  bare Qt    ratio\n", starts);
+    printRow("spawn to mapped window (ms)", bench::median(programStarts.mappedMs),
+             bench::median(floorStarts.mappedMs));
+    printRow("CPU time to idle (ms)", bench::median(programStarts.cpuMs), bench::median(floorStarts.cpuMs));
+    printRow("peak memory after paint (KiB)", bench::median(programStarts.peakKiB),
+             bench::median(floorStarts.peakKiB));
+    std::fflush(stdout);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s [--starts N] [--rounds N]\n"
+                             "with --starts 0 it measures Next and Back alone, without an X server\n",
+                     argv[0]);
+        return 2;
+    }
+    QTemporaryDir homes;
+    if (options.starts > 0 && !measureStartUps(options.starts, homes))
+        return 1;
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString stepsHome = homes.filePath(QStringLiteral("steps"));
+    QDir().mkpath(stepsHome + QStringLiteral("/.config"));
+    ::mkdir(QFile::encodeName(stepsHome + QStringLiteral("/run")).constData(), 0700);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(stepsHome + QStringLiteral("/.config")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(stepsHome + QStringLiteral("/run")));
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new app::MenuBarStyle);
+    const bench::StepFigures steps = bench::measureSteps(options.rounds);
+    std::printf("\nIn process, offscreen, %d rounds     median      worst  CPU median\n", options.rounds);
+    std::printf("%-30s %10.2f %10.2f %10.2f\n", "Next (ms)", bench::median(steps.nextMs), bench::worst(steps.nextMs),
+                bench::median(steps.nextCpuMs));
+    std::printf("%-30s %10.2f %10.2f %10.2f\n", "Back (ms)", bench::median(steps.backMs), bench::worst(steps.backMs),
+                bench::median(steps.backCpuMs));
+    std::printf("%-30s %10.2f\n", "first Next (ms)", steps.firstNextMs);
+    return 0;
+}

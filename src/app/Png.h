@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+namespace app {
+
+// A PNG read by Qt's built-in reader alone, and kept in Qt's pixmap cache for
+// the next window. Left to detect the format, even of a file named .png,
+// QImageReader first asks every image plugin whether it reads it, loading each
+// of them (and libjpeg) into the process.
+QPixmap pngPixmap(const QString &path);
+
+} // namespace app
