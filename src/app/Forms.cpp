@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include "app/Application.h"
 #include "app/Png.h"
 
 #include <QAccessibleWidget>
@@ -108,6 +109,7 @@ void load(Form &form)
 {
     QWidget &window = form.window();
     window.setFixedSize(window.size());
+    window.setWindowTitle(app::windowCaption());
     window.setWindowIcon(app::pngPixmap(QStringLiteral(":/orvane.png")));
     window.installEventFilter(new CloseToUnload(form));
     centre(window);

@@ -82,7 +82,6 @@ FrmNagScreen2::~FrmNagScreen2() = default;
 
 void FrmNagScreen2::Form_Load()
 {
-    setWindowTitle(app::windowCaption());
     m_ui->lblNagScreen2Caption->setText(app::windowCaption());
     m_ui->lblNagScreen2Caption->adjustSize();
     // The window already carries the program icon from its loading.

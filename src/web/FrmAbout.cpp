@@ -1,5 +1,6 @@
 #include "web/FrmAbout.h"
 
+#include "app/Application.h"
 #include "app/Look.h"
 #include "ui_FrmAbout.h"
 #include "web/PageOpeners.h"
@@ -16,6 +17,7 @@ FrmAbout::FrmAbout()
     using app::Emphasis;
     for (QLabel *label : findChildren<QLabel *>())
         label->setFont(app::designFont(DesignFamily::Verdana, 8.25));
+    m_ui->Label2->setText(app::windowCaption());
     m_ui->Label2->setFont(app::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
     m_ui->Label3->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
     for (QLabel *link : {m_ui->lblHomePage, m_ui->lblCobrand})
