@@ -14,8 +14,9 @@ FrmBDNo::FrmBDNo()
     : forms::Form(static_cast<QWidget &>(*this))
     , m_ui(std::make_unique<Ui::FrmBDNo>())
 {
-    m_ui->setupUi(this);
+    // Before the controls exist, so they take it as they are built.
     setFont(app::designFont(app::DesignFamily::Verdana, 8.25));
+    m_ui->setupUi(this);
     app::frameInDesktopColours({m_ui->txtDisplay});
     app::drawAsDesigned(*this, {m_ui->cmdback});
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);

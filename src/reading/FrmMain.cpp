@@ -24,15 +24,11 @@ const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February
                              QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
                              QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 
+// Innermost first: a control whose font is all its own ignores a later change
+// of its container's, so nothing is laid out twice.
 void setDesignFonts(Ui::FrmMain &ui)
 {
     using app::DesignFamily;
-    const QFont window = app::designFont(DesignFamily::Verdana, 9);
-    ui.centralwidget->setFont(window);
-    ui.cmdNext->setFont(window);
-    const QFont caption = app::designFont(DesignFamily::Verdana, 8.25, app::Emphasis::Bold);
-    for (QGroupBox *frame : {ui.fraName, ui.fraBirthDay})
-        frame->setFont(caption);
     const QFont entry = app::designFont(DesignFamily::Verdana, 8.25);
     for (QWidget *box : std::initializer_list<QWidget *>{ui.txtFirstName, ui.txtMiddleName, ui.txtLastName,
                                                          ui.cboMonth, ui.cboDate, ui.cboYear})
@@ -40,6 +36,12 @@ void setDesignFonts(Ui::FrmMain &ui)
     const QFont label = app::designFont(DesignFamily::MsSansSerif, 8.25);
     for (QLabel *name : {ui.Label1, ui.Label4, ui.Label5})
         name->setFont(label);
+    const QFont window = app::designFont(DesignFamily::Verdana, 9);
+    ui.cmdNext->setFont(window);
+    const QFont caption = app::designFont(DesignFamily::Verdana, 8.25, app::Emphasis::Bold);
+    for (QGroupBox *frame : {ui.fraBirthDay, ui.fraName})
+        frame->setFont(caption);
+    ui.centralwidget->setFont(window);
 }
 
 QStringList numbers(int first, int last)
