@@ -1,6 +1,8 @@
-// The floor the program is measured against: the least a Qt Widgets program
-// does to put a window of the entry window's size on screen.
+// The floors the program is measured against: the least a Qt Widgets program
+// does to put a window of the entry window's size on screen, empty or, built
+// with ORVANE_FLOOR_TEXT, showing one line of text.
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 int main(int argc, char *argv[])
@@ -9,6 +11,9 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare Qt window"));
     window.setFixedSize(427, 246);
+#ifdef ORVANE_FLOOR_TEXT
+    QLabel line(QStringLiteral("Orvane Birthday Number"), &window);
+#endif
     window.show();
     return application.exec();
 }

@@ -1,5 +1,5 @@
 // Prints how long the program takes to map its entry window and how much
-// memory it then holds, beside a bare Qt window, and how long Next and Back
+// memory it then holds, beside bare Qt windows, and how long Next and Back
 // take in process. Run it on an X server of its own:
 //     xvfb-run -a -s '-screen 0 1024x768x24' build/bench/orvane-bench
 #include "Figures.h"
@@ -54,12 +54,26 @@ struct Starts {
     }
 };
 
-void printRow(const char *what, double program, double floor)
+struct Subject {
+    QString program;
+    QString home;
+    Starts starts;
+};
+
+void printRow(const char *what, const QList<Subject> &subjects, double (*figure)(const Starts &))
 {
-    std::printf("%-30s %10.1f %10.1f %8.3f\n", what, program, floor, program / floor);
+    const double program = figure(subjects.front().starts);
+    std::printf("%-30s", what);
+    for (const Subject &subject : subjects)
+        std::printf(" %10.1f", figure(subject.starts));
+    for (qsizetype i = 1; i < subjects.size(); ++i)
+        std::printf(" %8.3f", program / figure(subjects.at(i).starts));
+    std::printf("\n");
 }
 
-// Prints the start-up figures of the program beside the bare window's.
+// Prints the start-up figures of the program beside the two floors': a bare
+// window, and one showing a line of text, which alone starts the font system
+// that any window with text pays for.
 bool measureStartUps(int starts, const QTemporaryDir &homes)
 {
     bench::Display display;
@@ -67,38 +81,38 @@ bool measureStartUps(int starts, const QTemporaryDir &homes)
         std::fprintf(stderr, "no X server: run it under xvfb-run -a -s '-screen 0 1024x768x24'\n");
         return false;
     }
-    const QString programHome = homes.filePath(QStringLiteral("program"));
-    const QString floorHome = homes.filePath(QStringLiteral("floor"));
-    const QString program = QStringLiteral(ORVANE_PROGRAM);
-    const QString floor = QStringLiteral(ORVANE_FLOOR);
+    QList<Subject> subjects{{QStringLiteral(ORVANE_PROGRAM), homes.filePath(QStringLiteral("program")), {}},
+                            {QStringLiteral(ORVANE_FLOOR), homes.filePath(QStringLiteral("floor")), {}},
+                            {QStringLiteral(ORVANE_TEXT_FLOOR), homes.filePath(QStringLiteral("text")), {}}};
 
     // A first start of each, not counted, fills the disk cache and leaves the
     // program its stored reminder date, as on any start but the first.
-    if (!display.launch(program, programHome) || !display.launch(floor, floorHome)) {
-        std::fprintf(stderr, "a window was not mapped within the time allowed\n");
-        return false;
+    for (const Subject &subject : subjects) {
+        if (!display.launch(subject.program, subject.home)) {
+            std::fprintf(stderr, "a window was not mapped within the time allowed\n");
+            return false;
+        }
     }
-    Starts programStarts;
-    Starts floorStarts;
     for (int i = 0; i < starts; ++i) {
-        // Alternated, each first in turn, so that neither gains from a warm cache.
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool programTurn = (turn == 0) == (i % 2 == 0);
-            const auto figures = display.launch(programTurn ? program : floor, programTurn ? programHome : floorHome);
+        // In turn, each first in its turn, so that none gains from a warm cache.
+        for (qsizetype turn = 0; turn < subjects.size(); ++turn) {
+            Subject &subject = subjects[(i + turn) % subjects.size()];
+            const auto figures = display.launch(subject.program, subject.home);
             if (!figures) {
                 std::fprintf(stderr, "a window was not mapped within the time allowed\n");
                 return false;
             }
-            (programTurn ? programStarts : floorStarts).add(*figures);
+            subject.starts.add(*figures);
         }
     }
 
-    std::printf("Start-up, %d alternated starts each, medians  program  bare Qt    ratio\n", starts);
-    printRow("spawn to mapped window (ms)", bench::median(programStarts.mappedMs),
-             bench::median(floorStarts.mappedMs));
-    printRow("CPU time to idle (ms)", bench::median(programStarts.cpuMs), bench::median(floorStarts.cpuMs));
-    printRow("peak memory after paint (KiB)", bench::median(programStarts.peakKiB),
-             bench::median(floorStarts.peakKiB));
+    std::printf("Start-up, %d starts each in turn, medians\n%-30s %10s %10s %10s %8s %8s\n", starts, "",
+                "program", "bare", "text", "/bare", "/text");
+    printRow("spawn to mapped window (ms)", subjects,
+             [](const Starts &figures) { return bench::median(figures.mappedMs); });
+    printRow("CPU time to idle (ms)", subjects, [](const Starts &figures) { return bench::median(figures.cpuMs); });
+    printRow("peak memory after paint (KiB)", subjects,
+             [](const Starts &figures) { return bench::median(figures.peakKiB); });
     std::fflush(stdout);
     return true;
 }
