@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 namespace forms {
 
 // A window of the program. It is loaded when first referred to, then shown or
@@ -30,6 +32,9 @@ protected:
 private:
     friend void load(Form &form);
     QWidget &m_window;
+    // Goes with the Form, not the widget: the widget's own destructor still
+    // sends it events after the Form part of the window is gone.
+    std::unique_ptr<QObject> m_closeToUnload;
     bool m_unloading = false;
 };
 
