@@ -3,18 +3,41 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 namespace platform {
+
+namespace {
+
+// A copy starting this very moment has created its lock file but may not yet
+// have locked it or written its name into it.
+constexpr qint64 ownerWritingTimeMs = 1000;
+
+void waitWhileBeingWritten(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString hostName;
+    QString applicationName;
+    if (lock.getLockInfo(&pid, &hostName, &applicationName))
+        return;
+    const qint64 age = QFileInfo(lock.fileName()).lastModified().msecsTo(QDateTime::currentDateTime());
+    if (age >= 0 && age < ownerWritingTimeMs)
+        QThread::msleep(static_cast<unsigned long>(ownerWritingTimeMs - age));
+}
+
+} // namespace
 
 QUrl urlForAddress(const QString &address)
 {
@@ -93,7 +116,16 @@ bool QtProcess::previousInstanceRunning()
     if (m_lock.isLocked() || m_lock.tryLock(0))
         return false;
     // A lock that cannot be created at all must not keep the program from running.
-    return m_lock.error() == QLockFile::LockFailedError;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return false;
+    // Qt takes over a lock naming a dead process by itself. A live copy keeps
+    // its lock file locked from before it writes its name, so a file that can
+    // be removed is held by no copy, whatever it says: cut short by a crash or
+    // a full disk, or naming a process that is not this program.
+    waitWhileBeingWritten(m_lock);
+    if (!m_lock.removeStaleLockFile())
+        return true;
+    return !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
 }
 
 void QtProcess::end()
@@ -133,7 +165,18 @@ Services QtPlatform::services()
 
 QString defaultLockFilePath(const QString &applicationName)
 {
-    const QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Qt gives no runtime location when the shared fallback belongs to someone
+    // else; a folder of the user's own then keeps the lock private.
+    if (directory.isEmpty()) {
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        if (QDir::isRelativePath(cache) || !QDir().mkpath(cache))
+            return {};
+        directory = QDir(cache).filePath(applicationName);
+        const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        if (!QDir().mkdir(directory, ownerOnly) && !QFile::setPermissions(directory, ownerOnly))
+            return {};
+    }
     return QDir(directory).filePath(applicationName + QLatin1String(".lock"));
 }
 
