@@ -21,6 +21,42 @@ namespace platform {
 
 namespace {
 
+// When no browser starts, Qt names the address in its warning; the query holds
+// what the user typed, and standard error ends in the session's journal. The
+// warning stays, with the address cut before its query.
+class AddressKeptOutOfLog {
+public:
+    explicit AddressKeptOutOfLog(const QUrl &url)
+        : m_forms{url.toString(), url.toString(QUrl::FullyDecoded), url.toDisplayString(),
+                  QString::fromUtf8(url.toEncoded())}
+        , m_shown(url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString())
+    {
+        s_active = this;
+        m_previous = qInstallMessageHandler(&forward);
+    }
+    ~AddressKeptOutOfLog()
+    {
+        qInstallMessageHandler(m_previous);
+        s_active = nullptr;
+    }
+    AddressKeptOutOfLog(const AddressKeptOutOfLog &) = delete;
+    AddressKeptOutOfLog &operator=(const AddressKeptOutOfLog &) = delete;
+
+private:
+    static void forward(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        QString kept = message;
+        for (const QString &form : s_active->m_forms)
+            kept.replace(form, s_active->m_shown);
+        s_active->m_previous(type, context, kept);
+    }
+
+    static inline AddressKeptOutOfLog *s_active = nullptr;
+    QStringList m_forms;
+    QString m_shown;
+    QtMessageHandler m_previous = nullptr;
+};
+
 // A copy starting this very moment has created its lock file but may not yet
 // have locked it or written its name into it.
 constexpr qint64 ownerWritingTimeMs = 1000;
@@ -51,7 +87,9 @@ float unitFloatFromBits(std::uint32_t bits)
 
 void QtShell::openAddress(const QString &address)
 {
-    QDesktopServices::openUrl(urlForAddress(address));
+    const QUrl url = urlForAddress(address);
+    const AddressKeptOutOfLog keptOut(url);
+    QDesktopServices::openUrl(url);
 }
 
 QtMessageBox::QtMessageBox(QString title)
