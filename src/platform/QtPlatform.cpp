@@ -17,6 +17,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ORVANE_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ORVANE_LEAK_CHECK 1
+#endif
+#endif
+#ifdef ORVANE_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -170,6 +181,10 @@ void QtProcess::end()
 {
     m_lock.unlock();
     std::fflush(nullptr);
+#ifdef ORVANE_LEAK_CHECK
+    // The immediate exit skips the check a normal exit would run.
+    __lsan_do_leak_check();
+#endif
     std::_Exit(0);
 }
 
