@@ -33,6 +33,8 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
+// Bytes handed out and not yet freed. glibc's per-thread cache counts freed
+// blocks as in use, so ctest runs this test with that cache off.
 std::size_t heapInUse()
 {
 #if defined(__SANITIZE_ADDRESS__)
@@ -319,8 +321,8 @@ void TestSurvival::aboutWindowOpenedAHundredTimesLeavesNothing()
         openAndClose();
     QTRY_COMPARE(QApplication::topLevelWidgets().size(), windows);
     const std::size_t after = heapInUse();
-    // One about window that stayed behind would hold far more than this per opening.
-    const std::size_t allowed = 100 * 1024;
+    // One QObject left behind by each opening would already exceed this.
+    const std::size_t allowed = 4 * 1024;
     QVERIFY2(after < before + allowed, qPrintable(QStringLiteral("grew by %1 bytes").arg(qint64(after - before))));
     QCOMPARE(forms::loaded().size(), 1);
 }
