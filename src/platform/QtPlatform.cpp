@@ -16,6 +16,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ORVANE_LEAK_CHECK 1
@@ -32,9 +36,12 @@ namespace platform {
 
 namespace {
 
-// When no browser starts, Qt names the address in its warning; the query holds
-// what the user typed, and standard error ends in the session's journal. The
-// warning stays, with the address cut before its query.
+// When no browser starts, Qt names the address in its warning, and xdg-open,
+// which Qt starts, names it on the standard error it inherits; the query holds
+// what the user typed, and standard error ends in the session's journal. While
+// the address is handed over, standard error goes nowhere, so that a starting
+// helper inherits nothing else; Qt's warnings are kept and passed on after,
+// with the address cut before its query.
 class AddressKeptOutOfLog {
 public:
     explicit AddressKeptOutOfLog(const QUrl &url)
@@ -43,29 +50,45 @@ public:
         , m_shown(url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString())
     {
         s_active = this;
-        m_previous = qInstallMessageHandler(&forward);
+        m_previous = qInstallMessageHandler(&keep);
+        std::fflush(stderr);
+        m_standardError = ::dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            ::dup2(nowhere, STDERR_FILENO);
+            ::close(nowhere);
+        }
     }
     ~AddressKeptOutOfLog()
     {
+        if (m_standardError >= 0) {
+            ::dup2(m_standardError, STDERR_FILENO);
+            ::close(m_standardError);
+        }
         qInstallMessageHandler(m_previous);
         s_active = nullptr;
+        const QMessageLogContext context(nullptr, 0, nullptr, "default");
+        for (const auto &[type, message] : std::as_const(m_kept))
+            m_previous(type, context, message);
     }
     AddressKeptOutOfLog(const AddressKeptOutOfLog &) = delete;
     AddressKeptOutOfLog &operator=(const AddressKeptOutOfLog &) = delete;
 
 private:
-    static void forward(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    static void keep(QtMsgType type, const QMessageLogContext &, const QString &message)
     {
         QString kept = message;
         for (const QString &form : s_active->m_forms)
             kept.replace(form, s_active->m_shown);
-        s_active->m_previous(type, context, kept);
+        s_active->m_kept.append({type, kept});
     }
 
     static inline AddressKeptOutOfLog *s_active = nullptr;
     QStringList m_forms;
     QString m_shown;
     QtMessageHandler m_previous = nullptr;
+    int m_standardError = -1;
+    QList<std::pair<QtMsgType, QString>> m_kept;
 };
 
 // A copy starting this very moment has created its lock file but may not yet
