@@ -18,8 +18,7 @@ namespace {
 
 // A copy of the program as far as the instance lock goes: it answers "running"
 // or "refused" and its lock's path, then holds the lock until its input ends.
-void start(QProcess &copy, const QStringList &arguments,
-           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+void start(QProcess &copy, const QStringList &arguments, const QProcessEnvironment &environment,
            const QString &workingDirectory = {})
 {
     copy.setProgram(QStringLiteral(LOCK_PROBE));
@@ -83,6 +82,15 @@ private slots:
     void copyKilledWithSigkillLocksNobodyOut();
     void lockStaysPrivateWithoutRuntimeDirectory_data();
     void lockStaysPrivateWithoutRuntimeDirectory();
+
+private:
+    // A first start each time: a copy that found its reminder due would wait on the question.
+    QTemporaryDir m_settings;
+    QProcessEnvironment m_copies = [this] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_settings.path());
+        return environment;
+    }();
 };
 
 void TestQtPlatform::drawsStayBelowOne_data()
@@ -205,8 +213,8 @@ void TestQtPlatform::copiesStartedTogetherLetExactlyOneRun()
         const QStringList arguments{directory.filePath(QStringLiteral("app.lock"))};
         QProcess one;
         QProcess other;
-        start(one, arguments);
-        start(other, arguments);
+        start(one, arguments, m_copies);
+        start(other, arguments, m_copies);
         const QStringList answers{answerOf(one).section(u' ', 0, 0), answerOf(other).section(u' ', 0, 0)};
         QCOMPARE(answers.count(QStringLiteral("running")), 1);
         QCOMPARE(answers.count(QStringLiteral("refused")), 1);
@@ -220,13 +228,13 @@ void TestQtPlatform::copyKilledWithSigkillLocksNobodyOut()
     QTemporaryDir directory;
     const QStringList arguments{directory.filePath(QStringLiteral("app.lock"))};
     QProcess killed;
-    start(killed, arguments);
+    start(killed, arguments, m_copies);
     QVERIFY(answerOf(killed).startsWith(u"running "));
     killed.kill();
     QVERIFY(killed.waitForFinished());
 
     QProcess next;
-    start(next, arguments);
+    start(next, arguments, m_copies);
     QVERIFY(answerOf(next).startsWith(u"running "));
     QVERIFY(endsCleanly(next));
 }
@@ -250,7 +258,7 @@ void TestQtPlatform::lockStaysPrivateWithoutRuntimeDirectory()
     const QDir top(root.path());
     for (const char *folder : {"home", "tmp", "here", "there"})
         QVERIFY(top.mkdir(QLatin1String(folder)));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = m_copies;
     for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("HOME"), top.filePath(QStringLiteral("home")));
