@@ -22,8 +22,7 @@ QList<Form *> collection;
 class CloseToUnload final : public QObject {
 public:
     explicit CloseToUnload(Form &form)
-        : QObject(&form.window())
-        , m_form(form)
+        : m_form(form)
     {
     }
 
@@ -111,7 +110,8 @@ void load(Form &form)
     window.setFixedSize(window.size());
     window.setWindowTitle(app::windowCaption());
     window.setWindowIcon(app::pngPixmap(QStringLiteral(":/orvane.png")));
-    window.installEventFilter(new CloseToUnload(form));
+    form.m_closeToUnload = std::make_unique<CloseToUnload>(form);
+    window.installEventFilter(form.m_closeToUnload.get());
     centre(window);
     collection.append(&form);
     form.Form_Load();

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 namespace forms {
 
 // A window of the program. It is loaded when first referred to, then shown or
@@ -33,6 +35,9 @@ private:
     friend void hide(Form &form);
     friend bool isShowPending(const Form &form);
     QWidget &m_window;
+    // Goes with the Form, not the widget: the widget's own destructor still
+    // sends it events after the Form part of the window is gone.
+    std::unique_ptr<QObject> m_closeToUnload;
     bool m_unloading = false;
     bool m_showPending = false;
 };

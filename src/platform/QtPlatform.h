@@ -44,7 +44,7 @@ public:
 };
 
 // The instance flag is a lock file held for the life of the process; one left
-// behind by a killed process is taken over.
+// behind by a killed copy or cut short, or one no live copy holds, is taken over.
 class QtProcess final : public Process {
 public:
     explicit QtProcess(const QString &lockFilePath);
@@ -85,7 +85,8 @@ private:
     TimerSeededRandom m_random;
 };
 
-// Per-user runtime directory, never a shared world-writable one.
+// Per-user runtime directory, never a shared world-writable one nor the working
+// directory; empty when no private place can be had.
 QString defaultLockFilePath(const QString &applicationName);
 
 } // namespace platform

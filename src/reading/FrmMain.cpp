@@ -15,6 +15,8 @@
 
 #include <QKeyEvent>
 
+#include <limits>
+
 forms::FormRef<FrmMain> frmMain;
 
 namespace {
@@ -80,8 +82,11 @@ FrmMain::FrmMain()
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
-    for (QLineEdit *box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName})
+    for (QLineEdit *box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {
         box->installEventFilter(this);
+        // Qt would keep only the first 32,767 characters of a paste.
+        box->setMaxLength(std::numeric_limits<int>::max());
+    }
     m_ui->txtFirstName->setFocus();
 
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 
 #include <initializer_list>
+#include <limits>
 
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
 
@@ -71,6 +72,9 @@ FrmNagScreen2::FrmNagScreen2()
     for (QWidget *box : std::initializer_list<QWidget *>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
                                                          m_ui->txtFriendEmail, m_ui->txtMessage})
         box->installEventFilter(this);
+    // Qt would keep only the first 32,767 characters of a paste.
+    for (QLineEdit *box : {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
+        box->setMaxLength(std::numeric_limits<int>::max());
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <functional>
 #include <memory>
@@ -22,6 +23,9 @@ public:
         , text(new QLineEdit(this))
         , m_name(std::move(name))
     {
+        // Laid out like the program's windows: ~QWidget deletes the layout and
+        // so still sends the window events after its Form part is gone.
+        (new QVBoxLayout(this))->addWidget(text);
         resize(200, 100);
     }
     QLineEdit *text;

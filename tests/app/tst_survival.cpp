@@ -1,0 +1,331 @@
+#include "app/Forms.h"
+#include "app/StartUp.h"
+#include "platform/QtPlatform.h"
+#include "platform/RecordingPlatform.h"
+#include "platform/Windows.h"
+#include "reading/FrmBDNo.h"
+#include "reading/FrmMain.h"
+#include "support/FrmNagScreen2.h"
+#include "web/FrmAbout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <memory>
+
+#if defined(__SANITIZE_ADDRESS__)
+// In AddressSanitizer's runtime; GCC ships no header declaring it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+namespace {
+
+// Bytes handed out and not yet freed. glibc's per-thread cache counts freed
+// blocks as in use, so ctest runs this test with that cache off.
+std::size_t heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 heap = mallinfo2();
+    return heap.uordblks + heap.hblkhd;
+#endif
+}
+
+template <class T>
+T *entry(const char *name)
+{
+    return frmMain->findChild<T *>(QLatin1String(name));
+}
+
+template <class T>
+T *support(const char *name)
+{
+    return frmNagScreen2->findChild<T *>(QLatin1String(name));
+}
+
+template <class Box>
+void paste(Box *box, const QString &text)
+{
+    box->setFocus();
+    QGuiApplication::clipboard()->setText(text);
+    box->selectAll();
+    box->paste();
+}
+
+void pickDate(int day, int month, int year)
+{
+    entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+    entry<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+    entry<QComboBox>("cboYear")->setCurrentIndex(year - 1900);
+}
+
+// One megabyte of a name, as a paste from a runaway program could bring.
+QString megabyteOf(const QString &piece)
+{
+    QString text;
+    while (text.size() < (1 << 20))
+        text += piece;
+    return text;
+}
+
+const char *const nameBoxes[] = {"txtFirstName", "txtMiddleName", "txtLastName"};
+const char *const referralBoxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+
+// The referral values, in the order of the address's keys taf1 to taf5.
+QStringList sentValues(const QString &address)
+{
+    const QUrlQuery query(QUrl::fromEncoded(address.toLatin1()));
+    QStringList values;
+    for (const char *key : {"taf1", "taf2", "taf3", "taf4", "taf5"})
+        values << query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
+    return values;
+}
+
+enum class SettingsFile { Garbage, Directory, ReadOnly, FolderCannotBeCreated };
+
+} // namespace
+
+Q_DECLARE_METATYPE(SettingsFile)
+
+class TestSurvival : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsAndWorksWhateverTheSettingsFile_data();
+    void startsAndWorksWhateverTheSettingsFile();
+    void megabytePastedIntoANameBoxIsKept_data();
+    void megabytePastedIntoANameBoxIsKept();
+    void megabytePastedIntoEveryReferralBoxIsSent();
+    void unusualCharactersInEveryBoxAreKept_data();
+    void unusualCharactersInEveryBoxAreKept();
+    void refusedDateStaysRefusedOnEveryNext();
+    void aboutWindowOpenedAHundredTimesLeavesNothing();
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<RecordingPlatform> m_desktop;
+};
+
+void TestSurvival::initTestCase()
+{
+    // The real settings store then keeps its file here, where each case can spoil it.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
+}
+
+void TestSurvival::init()
+{
+    m_desktop = std::make_unique<RecordingPlatform>();
+}
+
+void TestSurvival::cleanup()
+{
+    QVERIFY(unloadEveryWindow());
+    m_desktop.reset();
+}
+
+void TestSurvival::startsAndWorksWhateverTheSettingsFile_data()
+{
+    QTest::addColumn<SettingsFile>("settingsFile");
+    QTest::newRow("garbage bytes") << SettingsFile::Garbage;
+    QTest::newRow("a directory") << SettingsFile::Directory;
+    QTest::newRow("read-only") << SettingsFile::ReadOnly;
+    QTest::newRow("its folder cannot be created") << SettingsFile::FolderCannotBeCreated;
+}
+
+void TestSurvival::startsAndWorksWhateverTheSettingsFile()
+{
+    QFETCH(SettingsFile, settingsFile);
+    const QString folder = m_home.filePath(QStringLiteral("config"));
+    const QString file = QDir(folder).filePath(QCoreApplication::applicationName() + QLatin1String(".conf"));
+    QFile::remove(folder);
+    QDir(file).removeRecursively();
+    QFile::remove(file);
+    QVERIFY(QDir().mkpath(folder));
+    switch (settingsFile) {
+    case SettingsFile::Garbage: {
+        QFile garbage(file);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray("\x00\xff[Settings\n=\x01\xfe\n\\", 16));
+        break;
+    }
+    case SettingsFile::Directory:
+        QVERIFY(QDir().mkdir(file));
+        break;
+    case SettingsFile::ReadOnly: {
+        QFile readOnly(file);
+        QVERIFY(readOnly.open(QIODevice::WriteOnly));
+        QVERIFY(readOnly.setPermissions(QFile::ReadOwner));
+        break;
+    }
+    case SettingsFile::FolderCannotBeCreated: {
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile inTheWay(folder);
+        QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+        break;
+    }
+    }
+
+    platform::QtSettingsStore store;
+    platform::Services services = platform::install({});
+    services.settings = &store;
+    platform::install(services);
+    app::StartUp();
+    QVERIFY(frmMain.isLoaded() && frmMain->isVisible());
+    paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
+    paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
+    pickDate(14, 7, 1985);
+    entry<QPushButton>("cmdNext")->click();
+    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(m_desktop->messages.isEmpty());
+    services.settings = m_desktop.get();
+    platform::install(services);
+}
+
+void TestSurvival::megabytePastedIntoANameBoxIsKept_data()
+{
+    QTest::addColumn<QString>("box");
+    for (const char *name : nameBoxes)
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestSurvival::megabytePastedIntoANameBoxIsKept()
+{
+    QFETCH(QString, box);
+    frmMain.Show();
+    const QString pasted = megabyteOf(QStringLiteral("ANNABEL LEE "));
+    auto *target = frmMain->findChild<QLineEdit *>(box);
+    paste(target, pasted);
+    QCOMPARE(target->text().size(), pasted.size());
+    QCOMPARE(target->text(), pasted);
+
+    for (const char *name : nameBoxes) {
+        if (entry<QLineEdit>(name)->text().isEmpty())
+            paste(entry<QLineEdit>(name), QStringLiteral("X"));
+    }
+    pickDate(29, 2, 2000);
+    entry<QPushButton>("cmdNext")->click();
+    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(m_desktop->messages.isEmpty());
+}
+
+void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
+{
+    frmNagScreen2.Show();
+    const QStringList pasted{megabyteOf(QStringLiteral("Ann Lee & ")), megabyteOf(QStringLiteral("ann@lee.example#")),
+                             megabyteOf(QStringLiteral("Bob = Friend ")),
+                             megabyteOf(QStringLiteral("bob@friend.example?"))};
+    for (int i = 0; i < 4; ++i)
+        paste(support<QLineEdit>(referralBoxes[i]), pasted[i]);
+    const QString message = megabyteOf(QStringLiteral("Have a look at this. "));
+    paste(support<QPlainTextEdit>("txtMessage"), message);
+
+    support<QPushButton>("cmdSubmit")->click();
+    QVERIFY(m_desktop->messages.isEmpty());
+    QCOMPARE(m_desktop->openedAddresses.size(), 1);
+    const QStringList sent = sentValues(m_desktop->openedAddresses.first());
+    QCOMPARE(sent.size(), 5);
+    QCOMPARE(sent[0], pasted[0].trimmed());
+    QCOMPARE(sent[1], pasted[1]);
+    QCOMPARE(sent[2], message.trimmed());
+    QCOMPARE(sent[3], pasted[2].trimmed());
+    QCOMPARE(sent[4], pasted[3]);
+}
+
+void TestSurvival::unusualCharactersInEveryBoxAreKept_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("control characters") << QStringLiteral("A\tB\x01" "C\x1b[31mD\x7f\u0085E@x.y");
+    QTest::newRow("accents and other scripts") << QStringLiteral("\u00c9mile Zo\u00eb \u0416\u0435\u043d\u044f "
+                                                                 "\u674e\u96f7 \u0645\u0631\u064a\u0645@x.y");
+    QTest::newRow("outside the basic plane") << QStringLiteral("\U0001F382 \U0001D4D0nn@x.y");
+    QTest::newRow("direction marks and joiners") << QStringLiteral("\u202eABC\u202c \u200dD\u200b@x.y");
+}
+
+void TestSurvival::unusualCharactersInEveryBoxAreKept()
+{
+    QFETCH(QString, text);
+    frmMain.Show();
+    for (const char *name : nameBoxes) {
+        paste(entry<QLineEdit>(name), text);
+        QCOMPARE(entry<QLineEdit>(name)->text(), text);
+    }
+    pickDate(14, 7, 1985);
+    entry<QPushButton>("cmdNext")->click();
+    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+
+    frmNagScreen2.Show();
+    const QStringList friendly{text, QLatin1String("friend ") + text};
+    paste(support<QLineEdit>("txtName"), text);
+    paste(support<QLineEdit>("txtEmail"), text);
+    paste(support<QLineEdit>("txtFriendName"), friendly[1]);
+    paste(support<QLineEdit>("txtFriendEmail"), friendly[1]);
+    paste(support<QPlainTextEdit>("txtMessage"), text);
+    support<QPushButton>("cmdSubmit")->click();
+    QVERIFY(m_desktop->messages.isEmpty());
+    QCOMPARE(m_desktop->openedAddresses.size(), 1);
+    QCOMPARE(sentValues(m_desktop->openedAddresses.first()),
+             QStringList({text, text, text, friendly[1], friendly[1]}));
+}
+
+void TestSurvival::refusedDateStaysRefusedOnEveryNext()
+{
+    frmMain.Show();
+    paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
+    paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
+    pickDate(31, 4, 1985);
+    for (int press = 0; press < 200; ++press)
+        entry<QPushButton>("cmdNext")->click();
+    QCOMPARE(m_desktop->messages.size(), 200);
+    for (const RecordingPlatform::Message &message : std::as_const(m_desktop->messages))
+        QCOMPARE(message.text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    QVERIFY(!frmBDNo.isLoaded());
+    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
+    QCOMPARE(entry<QLineEdit>("txtLastName")->text(), QStringLiteral("LEE"));
+    QCOMPARE(forms::loaded().size(), 1);
+}
+
+void TestSurvival::aboutWindowOpenedAHundredTimesLeavesNothing()
+{
+    frmMain.Show();
+    // The entry window and its menus.
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    QAction *about = entry<QAction>("mnuAbout");
+    const auto openAndClose = [about] {
+        QTimer::singleShot(0, [] { frmAbout.Unload(); });
+        about->trigger();
+    };
+    // The first openings fill Qt's caches of fonts, pixmaps and styles.
+    for (int round = 0; round < 10; ++round)
+        openAndClose();
+    QTRY_COMPARE(QApplication::topLevelWidgets().size(), windows);
+    const std::size_t before = heapInUse();
+    for (int round = 0; round < 100; ++round)
+        openAndClose();
+    QTRY_COMPARE(QApplication::topLevelWidgets().size(), windows);
+    const std::size_t after = heapInUse();
+    // One QObject left behind by each opening would already exceed this.
+    const std::size_t allowed = 4 * 1024;
+    QVERIFY2(after < before + allowed, qPrintable(QStringLiteral("grew by %1 bytes").arg(qint64(after - before))));
+    QCOMPARE(forms::loaded().size(), 1);
+}
+
+QTEST_MAIN(TestSurvival)
+#include "tst_survival.moc"

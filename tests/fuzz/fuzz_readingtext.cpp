@@ -1,0 +1,33 @@
+// Any number asks for a reading without harm; only 1 to 31 have a paragraph.
+#include "reading/Readings.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const int number = input.ConsumeIntegral<int>();
+    const bool hasReading = number >= 1 && number <= 31;
+    require(reading::readingFor(number).isEmpty() != hasReading);
+
+    const QStringList blocks = reading::readingBlocks(number);
+    for (const QString &block : blocks)
+        require(block.endsWith(u"\r\n\r\n"));
+    require(reading::readingText(number) == blocks.join(QString()));
+    if (hasReading)
+        require(reading::readingText(number).contains(reading::readingFor(number)));
+    return 0;
+}

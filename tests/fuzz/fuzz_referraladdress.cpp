@@ -1,0 +1,61 @@
+// Whatever was typed into the form, the address the browser gets keeps its
+// shape: the seven keys in order, no character that would cut or break it, and
+// every value exactly as typed once decoded.
+#include "support/modTellAFriend.h"
+#include "web/Site.h"
+
+#include <QUrl>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+QString typed(FuzzedDataProvider &input)
+{
+    return QString::fromUtf8(input.ConsumeRandomLengthString(256));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    modTellAFriend::Referral referral;
+    referral.referrerName = typed(input);
+    referral.referrerEmail = typed(input);
+    referral.message = typed(input);
+    referral.friendName = typed(input);
+    referral.friendEmail = typed(input);
+    const QString address = modTellAFriend::referralAddress(referral, web::host());
+
+    for (const char16_t forbidden : {u' ', u'\r', u'\n', u'#'})
+        require(!address.contains(QChar(forbidden)));
+
+    const qsizetype query = address.indexOf(u'?');
+    require(query > 0);
+    const QStringList pairs = address.mid(query + 1).split(u'&');
+    const QStringList keys{QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
+                           QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
+                           QStringLiteral("taf6")};
+    const QStringList values{QStringLiteral("kelv-refer-a-friend"), referral.referrerName, referral.referrerEmail,
+                             referral.message, referral.friendName, referral.friendEmail,
+                             web::productAddress(web::host())};
+    require(pairs.size() == keys.size());
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const qsizetype equals = pairs[i].indexOf(u'=');
+        require(equals > 0);
+        require(pairs[i].left(equals) == keys[i]);
+        require(QUrl::fromPercentEncoding(pairs[i].mid(equals + 1).toLatin1()) == values[i]);
+    }
+    require(pairs.last().mid(pairs.last().indexOf(u'=') + 1) == web::productAddress(web::host()));
+    return 0;
+}
