@@ -13,7 +13,6 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    app::substituteFonts();
     const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : platform::defaultLockFilePath(app::applicationName());
     platform::QtPlatform desktop(app::applicationTitle(), lock);
