@@ -1,21 +1,15 @@
 // Whatever the entry window holds when Next is pressed, the check answers, and
 // within the lists' range it refuses exactly the days the calendar lacks.
 #include "reading/EntryRules.h"
+#include "Require.h"
 
 #include <QDate>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QString text(FuzzedDataProvider &input)
 {

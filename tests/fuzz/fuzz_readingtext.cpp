@@ -1,20 +1,10 @@
 // Any number asks for a reading without harm; only 1 to 31 have a paragraph.
 #include "reading/Readings.h"
+#include "Require.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -3,21 +3,15 @@
 // every value exactly as typed once decoded.
 #include "support/modTellAFriend.h"
 #include "web/Site.h"
+#include "Require.h"
 
 #include <QUrl>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QString typed(FuzzedDataProvider &input)
 {

@@ -1,21 +1,11 @@
 // The stored date is read back from whatever the settings store holds: only a
 // date in the exact written form counts, and the reminder decides from it.
 #include "web/UpdateReminder.h"
+#include "Require.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,11 +1,11 @@
 // Keys and values of the settings store pass through the transform: what was
 // encoded must decode to every character the code page can move that far.
 #include "web/SettingsText.h"
+#include "Require.h"
 
 #include <QStringEncoder>
 
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -31,12 +31,6 @@ QString keptWhere(QStringView text, bool (*inRange)(int))
             kept += character;
     }
     return kept;
-}
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 } // namespace
