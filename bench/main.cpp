@@ -7,7 +7,6 @@
 #include "Steps.h"
 
 #include "app/Application.h"
-#include "app/MenuBarStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,8 +138,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(stepsHome + QStringLiteral("/.config")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(stepsHome + QStringLiteral("/run")));
     QApplication application(argc, argv);
-    application.setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(new app::MenuBarStyle);
+    app::setUpApplication(application);
     const bench::StepFigures steps = bench::measureSteps(options.rounds);
     std::printf("\nIn process, offscreen, %d rounds     median      worst  CPU median\n", options.rounds);
     std::printf("%-30s %10.2f %10.2f %10.2f\n", "Next (ms)", bench::median(steps.nextMs), bench::worst(steps.nextMs),

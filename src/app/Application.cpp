@@ -1,6 +1,8 @@
 #include "app/Application.h"
 
-#include <QCoreApplication>
+#include "app/MenuBarStyle.h"
+
+#include <QApplication>
 #include <QFileInfo>
 
 namespace app {
@@ -28,6 +30,17 @@ QString applicationId()
 QString applicationName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void setUpApplication(QApplication &application)
+{
+    QApplication::setApplicationVersion(applicationVersion());
+    // Lets the desktop pair the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(applicationId());
+    // Windows are hidden and shown as the user moves between them; only the
+    // end routine ends the program.
+    application.setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new MenuBarStyle);
 }
 
 } // namespace app

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QApplication;
+
 namespace app {
 
 // Title of the program as a whole: every message box carries it.
@@ -18,5 +20,9 @@ QString applicationId();
 
 // The executable's file name without its extension.
 QString applicationName();
+
+// What the program asks of Qt before its first window: its version and
+// desktop id, no quitting when a window closes, and its style.
+void setUpApplication(QApplication &application);
 
 } // namespace app

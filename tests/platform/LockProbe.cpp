@@ -13,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    app::setUpApplication(application);
     const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : platform::defaultLockFilePath(app::applicationName());
     platform::QtPlatform desktop(app::applicationTitle(), lock);
