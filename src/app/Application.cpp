@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "app/MenuBarStyle.h"
+#include "app/DesignStyle.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -40,7 +40,7 @@ void setUpApplication(QApplication &application)
     // Windows are hidden and shown as the user moves between them; only the
     // end routine ends the program.
     application.setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(new MenuBarStyle);
+    QApplication::setStyle(new DesignStyle);
 }
 
 } // namespace app

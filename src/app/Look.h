@@ -29,9 +29,8 @@ QColor classicButtonFace();
 void frameInDesktopColours(std::initializer_list<QWidget *> widgets);
 
 // Paints the faces of these buttons and lists flat in their button colour,
-// opens the lists as plain drop-downs in their own colours, and sets the
-// captions of these frames where the windows have always shown them. The style
-// that does it belongs to owner.
-void drawAsDesigned(QWidget &owner, std::initializer_list<QWidget *> widgets);
+// opens the lists as plain drop-downs in their own colours, and sets the bold
+// captions of these frames where the windows have always shown them.
+void drawAsDesigned(std::initializer_list<QWidget *> widgets);
 
 } // namespace app

@@ -18,7 +18,7 @@ FrmBDNo::FrmBDNo()
     setFont(app::designFont(app::DesignFamily::Verdana, 8.25));
     m_ui->setupUi(this);
     app::frameInDesktopColours({m_ui->txtDisplay});
-    app::drawAsDesigned(*this, {m_ui->cmdback});
+    app::drawAsDesigned({m_ui->cmdback});
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
     m_ui->cmdback->setFocus();
 

@@ -26,24 +26,17 @@ const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February
                              QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
                              QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 
-// Innermost first: a control whose font is all its own ignores a later change
-// of its container's, so nothing is laid out twice.
+// The panel gives the boxes and lists their font as they are built; only the
+// controls whose design font differs get one of their own.
 void setDesignFonts(Ui::FrmMain &ui)
 {
     using app::DesignFamily;
-    const QFont entry = app::designFont(DesignFamily::Verdana, 8.25);
-    for (QWidget *box : std::initializer_list<QWidget *>{ui.txtFirstName, ui.txtMiddleName, ui.txtLastName,
-                                                         ui.cboMonth, ui.cboDate, ui.cboYear})
-        box->setFont(entry);
     const QFont label = app::designFont(DesignFamily::MsSansSerif, 8.25);
     for (QLabel *name : {ui.Label1, ui.Label4, ui.Label5})
         name->setFont(label);
-    const QFont window = app::designFont(DesignFamily::Verdana, 9);
-    ui.cmdNext->setFont(window);
-    const QFont caption = app::designFont(DesignFamily::Verdana, 8.25, app::Emphasis::Bold);
-    for (QGroupBox *frame : {ui.fraBirthDay, ui.fraName})
-        frame->setFont(caption);
-    ui.centralwidget->setFont(window);
+    const QFont button = app::designFont(DesignFamily::Verdana, 9);
+    for (QPushButton *command : {ui.cmdNext, ui.cmdExit})
+        command->setFont(button);
 }
 
 QStringList numbers(int first, int last)
@@ -77,7 +70,7 @@ FrmMain::FrmMain()
     m_ui->setupUi(this);
     setDesignFonts(*m_ui);
     app::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
-    app::drawAsDesigned(*this, {m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
+    app::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
                                 m_ui->fraBirthDay});
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());

@@ -61,7 +61,7 @@ FrmNagScreen2::FrmNagScreen2()
     setDesignFonts(*this, *m_ui);
     app::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
                                 m_ui->txtMessage, m_ui->cmdSubmit});
-    app::drawAsDesigned(*this, {m_ui->Frame6, m_ui->Frame2});
+    app::drawAsDesigned({m_ui->Frame6, m_ui->Frame2});
     // Dark blue on a button face: the face is pinned, so a dark desktop leaves it readable.
     QPalette visit = m_ui->Check1->palette();
     visit.setColor(QPalette::Button, app::classicButtonFace());

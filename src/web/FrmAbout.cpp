@@ -22,7 +22,7 @@ FrmAbout::FrmAbout()
     m_ui->Label3->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
     for (QLabel *link : {m_ui->lblHomePage, m_ui->lblCobrand})
         link->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Underline));
-    app::drawAsDesigned(*this, {m_ui->cmdOK});
+    app::drawAsDesigned({m_ui->cmdOK});
     m_ui->Label1->setText(QLatin1String("Orvane Birthday Number Software helps you understand more about yourself "
                                         "based on your date of birth. This software gives an insight into the "
                                         "middle years of your life. It also tells you about the various talents "

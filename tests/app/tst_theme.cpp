@@ -1,3 +1,4 @@
+#include "app/DesignStyle.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
@@ -112,6 +113,7 @@ class TestTheme : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -127,6 +129,11 @@ private:
     std::unique_ptr<RecordingPlatform> m_desktop;
     QPalette m_desktopPalette;
 };
+
+void TestTheme::initTestCase()
+{
+    QApplication::setStyle(new app::DesignStyle);
+}
 
 void TestTheme::init()
 {

@@ -2,6 +2,7 @@
 #include "platform/Windows.h"
 #include "reading/FrmMain.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -73,6 +74,7 @@ private slots:
     void eachLinkOpensItsPage_data();
     void eachLinkOpensItsPage();
     void switchedOffItemCannotBeChosen();
+    void listsBuildTheirDropDownsOnlyWhenOpened();
 
 private:
     std::unique_ptr<RecordingPlatform> m_desktop;
@@ -244,6 +246,14 @@ void TestFrmMain::switchedOffItemCannotBeChosen()
     QVERIFY(!item->isEnabled());
     item->trigger();
     QVERIFY(m_desktop->openedAddresses.isEmpty());
+}
+
+// Building the three drop-downs is a good part of the window's start-up; a
+// font or style handed to a list after it is built would build its drop-down.
+void TestFrmMain::listsBuildTheirDropDownsOnlyWhenOpened()
+{
+    for (const char *name : {"cboMonth", "cboDate", "cboYear"})
+        QVERIFY2(!control<QComboBox>(name)->findChild<QAbstractItemView *>(), name);
 }
 
 QTEST_MAIN(TestFrmMain)

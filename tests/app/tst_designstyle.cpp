@@ -1,4 +1,4 @@
-#include "app/MenuBarStyle.h"
+#include "app/DesignStyle.h"
 #include "app/Png.h"
 
 #include <QFile>
@@ -15,7 +15,7 @@ bool imagePluginLoaded()
 
 } // namespace
 
-class TestMenuBarStyle : public QObject {
+class TestDesignStyle : public QObject {
     Q_OBJECT
 
 private slots:
@@ -24,15 +24,15 @@ private slots:
     void startUpImagesLoadNoImagePlugin();
 };
 
-void TestMenuBarStyle::startUpImagesLoadNoImagePlugin()
+void TestDesignStyle::startUpImagesLoadNoImagePlugin()
 {
     QVERIFY(!imagePluginLoaded());
-    app::MenuBarStyle style;
+    app::DesignStyle style;
     const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QCOMPARE(overflow.availableSizes().size(), 3);
     QCOMPARE(app::pngPixmap(QStringLiteral(":/orvane.png")).size(), QSize(32, 32));
     QVERIFY(!imagePluginLoaded());
 }
 
-QTEST_MAIN(TestMenuBarStyle)
-#include "tst_menubarstyle.moc"
+QTEST_MAIN(TestDesignStyle)
+#include "tst_designstyle.moc"

@@ -1,0 +1,129 @@
+#include "app/DesignStyle.h"
+
+#include "app/Png.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QStyleOption>
+#include <QWidget>
+
+namespace app {
+
+namespace {
+
+constexpr char adoptedProperty[] = "orvaneDrawnAsDesigned";
+
+bool adopted(const QWidget *widget)
+{
+    return widget && widget->property(adoptedProperty).toBool();
+}
+
+// Whatever the desktop's style, a face is one flat colour with a thin outline,
+// drawn in the highlight colour while it has the focus.
+void paintFace(const QStyleOption &option, QPainter &painter)
+{
+    const QColor face = option.palette.color(QPalette::Button);
+    const bool focused = option.state & QStyle::State_HasFocus;
+    painter.save();
+    // Only a press shades it, so the user sees the click land.
+    painter.fillRect(option.rect, option.state & QStyle::State_Sunken ? face.darker(115) : face);
+    painter.setPen(focused ? option.palette.color(QPalette::Highlight) : face.darker(140));
+    painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+} // namespace
+
+void DesignStyle::adopt(QWidget &widget)
+{
+    widget.setProperty(adoptedProperty, true);
+    widget.update();
+}
+
+void DesignStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                const QWidget *widget) const
+{
+    if (element == PE_PanelButtonCommand && adopted(widget)) {
+        paintFace(*option, *painter);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void DesignStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                     const QWidget *widget) const
+{
+    if (adopted(widget) && control == CC_GroupBox) {
+        drawFrame(*qstyleoption_cast<const QStyleOptionGroupBox *>(option), *painter, widget);
+        return;
+    }
+    if (adopted(widget) && control == CC_ComboBox) {
+        drawList(*option, *painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+int DesignStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                           QStyleHintReturn *returnData) const
+{
+    // A menu-like popup takes the desktop's menu colours; a plain list keeps the list's own.
+    if (hint == SH_ComboBox_Popup && adopted(widget))
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QIcon DesignStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                const QWidget *widget) const
+{
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    const Qt::LayoutDirection direction = widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+    const QString name = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
+                             .arg(direction == Qt::RightToLeft ? QStringLiteral("rtl-") : QString());
+    QIcon icon;
+    for (const int size : {8, 16, 32}) {
+        const QPixmap pixmap = pngPixmap(name.arg(size));
+        if (!pixmap.isNull())
+            icon.addPixmap(pixmap);
+    }
+    // Should Qt move its images, its own way still gives the icon.
+    return icon.isNull() ? QProxyStyle::standardIcon(standardIcon, option, widget) : icon;
+}
+
+void DesignStyle::drawFrame(const QStyleOptionGroupBox &option, QPainter &painter, const QWidget *widget) const
+{
+    QStyleOptionGroupBox frame(option);
+    frame.subControls &= ~SC_GroupBoxLabel;
+    QProxyStyle::drawComplexControl(CC_GroupBox, &frame, &painter, widget);
+    if (!(option.subControls & SC_GroupBoxLabel) || option.text.isEmpty())
+        return;
+    // The frame keeps the font of its controls, so that they are born with it;
+    // only the caption is bold. Centred in a box one space wider than the
+    // caption: where the windows have always shown it.
+    QFont caption = painter.font();
+    caption.setBold(true);
+    const QFontMetrics metrics(caption, painter.device());
+    QRect label = subControlRect(CC_GroupBox, &option, SC_GroupBoxLabel, widget);
+    const QSize spaced(metrics.size(Qt::TextShowMnemonic, option.text + QLatin1Char(' ')).width(), metrics.height());
+    label.setSize(label.size().expandedTo(spaced));
+    painter.save();
+    painter.setFont(caption);
+    painter.setPen(option.palette.color(QPalette::WindowText));
+    drawItemText(&painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, option.palette,
+                 option.state & State_Enabled, option.text);
+    painter.restore();
+}
+
+void DesignStyle::drawList(const QStyleOptionComplex &option, QPainter &painter, const QWidget *widget) const
+{
+    paintFace(option, painter);
+    QStyleOption arrow(option);
+    arrow.rect = subControlRect(CC_ComboBox, &option, SC_ComboBoxArrow, widget).adjusted(3, 3, -3, -3);
+    arrow.palette.setColor(QPalette::WindowText, option.palette.color(QPalette::ButtonText));
+    arrow.palette.setColor(QPalette::ButtonText, option.palette.color(QPalette::ButtonText));
+    QProxyStyle::drawPrimitive(PE_IndicatorArrowDown, &arrow, &painter, widget);
+}
+
+} // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QProxyStyle>
+
+class QStyleOptionGroupBox;
+
+namespace app {
+
+// The platform's style, with what the windows need of their own. A control
+// handed to adopt() has a flat face and, for a list, a plain drop-down; an
+// adopted frame has its bold caption where the windows have always shown it.
+// The menu bar's overflow icon is read as a PNG, so that no image plugin is
+// loaded for it. One style for the whole application: a control given a style
+// of its own would rebuild its drop-down on the spot.
+class DesignStyle final : public QProxyStyle {
+public:
+    static void adopt(QWidget &widget);
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+
+private:
+    void drawFrame(const QStyleOptionGroupBox &option, QPainter &painter, const QWidget *widget) const;
+    void drawList(const QStyleOptionComplex &option, QPainter &painter, const QWidget *widget) const;
+};
+
+} // namespace app
