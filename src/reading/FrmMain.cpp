@@ -178,8 +178,8 @@ void FrmMain::cmdNext_Click()
     frmBDNo.Show();
     const int number = m_ui->cboDate->currentText().trimmed().toInt();
     ReadingDisplay &display = frmBDNo->txtDisplay();
-    for (const QString &block : reading::readingBlocks(number))
-        display.insertAtCaret(block);
+    // At once: the box lays out its text again after every insertion.
+    display.insertAtCaret(reading::readingBlocks(number).join(QString()));
     display.moveCursor(QTextCursor::Start);
     frmBDNo.Show();
     Unload();
