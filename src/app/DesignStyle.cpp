@@ -2,11 +2,13 @@
 
 #include "app/Png.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
+#include <qdrawutil.h>
 
 namespace app {
 
@@ -44,6 +46,8 @@ void DesignStyle::adopt(QWidget &widget)
 void DesignStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
+    if (element == PE_FrameGroupBox && drawFusionFrame(*option, *painter, widget))
+        return;
     if (element == PE_PanelButtonCommand && adopted(widget)) {
         paintFace(*option, *painter);
         return;
@@ -124,6 +128,24 @@ void DesignStyle::drawList(const QStyleOptionComplex &option, QPainter &painter,
     arrow.palette.setColor(QPalette::WindowText, option.palette.color(QPalette::ButtonText));
     arrow.palette.setColor(QPalette::ButtonText, option.palette.color(QPalette::ButtonText));
     QProxyStyle::drawPrimitive(PE_IndicatorArrowDown, &arrow, &painter, widget);
+}
+
+// Fusion reads its frame image by file name, and QImageReader then loads every
+// image plugin, and libjpeg, to ask each whether it reads the file. This is the
+// same image read as a PNG, drawn where Fusion draws it.
+bool DesignStyle::drawFusionFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
+{
+    if (baseStyle()->name() != QLatin1String("fusion"))
+        return false;
+    const QPixmap frame = pngPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (frame.isNull())
+        return false;
+    // Below the caption's line, when there is one.
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    const bool captioned = !box || box->isCheckable() || !box->title().isEmpty();
+    const int line = captioned ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget), option.fontMetrics.height()) : 0;
+    qDrawBorderPixmap(&painter, option.rect.adjusted(0, line + 3, 0, 0), QMargins(6, 6, 6, 6), frame);
+    return true;
 }
 
 } // namespace app

@@ -9,11 +9,13 @@ namespace app {
 // The platform's style, with what the windows need of their own. A control
 // handed to adopt() has a flat face and, for a list, a plain drop-down; an
 // adopted frame has its bold caption where the windows have always shown it.
-// The menu bar's overflow icon is read as a PNG, so that no image plugin is
-// loaded for it. One style for the whole application: a control given a style
+// The images the platform's style reads by name, the menu bar's overflow icon
+// and Fusion's frame, are read as PNGs, so that no image plugin is loaded. One style for the whole application: a control given a style
 // of its own would rebuild its drop-down on the spot.
 class DesignStyle final : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
+
     static void adopt(QWidget &widget);
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
@@ -28,6 +30,7 @@ public:
 private:
     void drawFrame(const QStyleOptionGroupBox &option, QPainter &painter, const QWidget *widget) const;
     void drawList(const QStyleOptionComplex &option, QPainter &painter, const QWidget *widget) const;
+    bool drawFusionFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const;
 };
 
 } // namespace app

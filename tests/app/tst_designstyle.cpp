@@ -1,9 +1,16 @@
 #include "app/DesignStyle.h"
 #include "app/Png.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QIcon>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -13,25 +20,72 @@ bool imagePluginLoaded()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
 }
 
+QImage frameDrawnBy(const QStyle &style, const QGroupBox &box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    style.drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter, &box);
+    return image;
+}
+
 } // namespace
 
 class TestDesignStyle : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every window reads these at start-up; detecting the format would load
-    // every image plugin, and libjpeg with them.
-    void startUpImagesLoadNoImagePlugin();
+    // Every window reads these as it is built and painted; detecting the
+    // format would load every image plugin, and libjpeg with them.
+    void windowImagesLoadNoImagePlugin();
+    void framesLookAsFusionDrawsThem_data();
+    void framesLookAsFusionDrawsThem();
 };
 
-void TestDesignStyle::startUpImagesLoadNoImagePlugin()
+void TestDesignStyle::windowImagesLoadNoImagePlugin()
 {
     QVERIFY(!imagePluginLoaded());
-    app::DesignStyle style;
+    app::DesignStyle style(QStyleFactory::create(QStringLiteral("fusion")));
     const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QCOMPARE(overflow.availableSizes().size(), 3);
     QCOMPARE(app::pngPixmap(QStringLiteral(":/orvane.png")).size(), QSize(32, 32));
+    QGroupBox frame(QStringLiteral("Date Of Birth"));
+    frame.resize(200, 60);
+    QVERIFY(!frameDrawnBy(style, frame).isNull());
     QVERIFY(!imagePluginLoaded());
+}
+
+void TestDesignStyle::framesLookAsFusionDrawsThem_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("no caption") << QString() << false << 9 << QSize(420, 57);
+    QTest::newRow("caption") << QStringLiteral("Please Fill In The Below Details:") << false << 8 << QSize(417, 107);
+    QTest::newRow("large caption") << QStringLiteral("Refer A Friend") << false << 14 << QSize(470, 100);
+    QTest::newRow("check box, no caption") << QString() << true << 9 << QSize(120, 40);
+    QTest::newRow("smaller than its corners") << QString() << false << 9 << QSize(10, 8);
+}
+
+// Drawn from the same image in the same places, pixel for pixel.
+void TestDesignStyle::framesLookAsFusionDrawsThem()
+{
+    QFETCH(QString, caption);
+    QFETCH(bool, checkable);
+    QFETCH(int, points);
+    QFETCH(QSize, size);
+    QGroupBox frame(caption);
+    frame.setCheckable(checkable);
+    QFont font = frame.font();
+    font.setPointSize(points);
+    frame.setFont(font);
+    frame.resize(size);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    const app::DesignStyle design(QStyleFactory::create(QStringLiteral("fusion")));
+    QCOMPARE(frameDrawnBy(design, frame), frameDrawnBy(*fusion, frame));
 }
 
 QTEST_MAIN(TestDesignStyle)
