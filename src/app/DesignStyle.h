@@ -10,8 +10,9 @@ namespace app {
 // handed to adopt() has a flat face and, for a list, a plain drop-down; an
 // adopted frame has its bold caption where the windows have always shown it.
 // The images the platform's style reads by name, the menu bar's overflow icon
-// and Fusion's frame, are read as PNGs, so that no image plugin is loaded. One style for the whole application: a control given a style
-// of its own would rebuild its drop-down on the spot.
+// and Fusion's frame, are read as PNGs, so that no image plugin is loaded.
+// One style for the whole application: a list given a style of its own would
+// build its drop-down there and then.
 class DesignStyle final : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;

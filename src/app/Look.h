@@ -30,7 +30,8 @@ void frameInDesktopColours(std::initializer_list<QWidget *> widgets);
 
 // Paints the faces of these buttons and lists flat in their button colour,
 // opens the lists as plain drop-downs in their own colours, and sets the bold
-// captions of these frames where the windows have always shown them.
+// captions of these frames where the windows have always shown them: the
+// application's DesignStyle draws them so.
 void drawAsDesigned(std::initializer_list<QWidget *> widgets);
 
 } // namespace app
