@@ -22,7 +22,7 @@
 namespace {
 
 struct Options {
-    int starts = 20;
+    int starts = 40;
     int rounds = 200;
 };
 
