@@ -132,6 +132,7 @@ private:
 
 void TestTheme::initTestCase()
 {
+    // The program's own style, which draws the faces and lists of the design.
     QApplication::setStyle(new app::DesignStyle);
 }
 
