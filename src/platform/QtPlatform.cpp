@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -140,9 +141,16 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
-    // Wide enough for the window manager to show the whole title.
+    // Wide enough for the whole title in a title bar that centres it and keeps
+    // the room of three buttons on one side. Qt's own on Wayland draws it at
+    // 14 pixels but centres it by its width in the application font.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        const int width = box.fontMetrics().horizontalAdvance(m_title) + 120;
+        constexpr int buttonsRoom = 80;
+        QFont barFont = QApplication::font();
+        barFont.setPixelSize(std::max(14, QFontInfo(barFont).pixelSize()));
+        const int centred = QFontMetrics(QApplication::font()).horizontalAdvance(m_title);
+        const int drawn = std::max(QFontMetrics(barFont).horizontalAdvance(m_title), centred);
+        const int width = 2 * drawn - centred + 2 * buttonsRoom;
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
