@@ -141,9 +141,10 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
-    // Wide enough for the whole title in a title bar that centres it and keeps
-    // the room of three buttons on one side. Qt's own on Wayland draws it at
-    // 14 pixels but centres it by its width in the application font.
+    // Wide enough for the whole title in a title bar that centres it, with the
+    // room of three buttons on one side and so, for the centring, on both.
+    // Qt's own bar on Wayland draws the title at 14 pixels yet centres it by
+    // its width in the application font, so the difference counts twice.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         constexpr int buttonsRoom = 80;
         QFont barFont = QApplication::font();
