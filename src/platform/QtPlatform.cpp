@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -62,9 +63,17 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
-    // Wide enough for the window manager to show the whole title.
+    // Wide enough for the whole title in a title bar that centres it, with the
+    // room of three buttons on one side and so, for the centring, on both.
+    // Qt's own bar on Wayland draws the title at 14 pixels yet centres it by
+    // its width in the application font, so the difference counts twice.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        const int width = box.fontMetrics().horizontalAdvance(m_title) + 120;
+        constexpr int buttonsRoom = 80;
+        QFont barFont = QApplication::font();
+        barFont.setPixelSize(std::max(14, QFontInfo(barFont).pixelSize()));
+        const int centred = QFontMetrics(QApplication::font()).horizontalAdvance(m_title);
+        const int drawn = std::max(QFontMetrics(barFont).horizontalAdvance(m_title), centred);
+        const int width = 2 * drawn - centred + 2 * buttonsRoom;
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
