@@ -108,7 +108,7 @@ void TestDesignStyle::framesAreOneLineOnOtherStyles()
     const app::DesignStyle design(QStyleFactory::create(base));
     const QImage image = frameDrawnBy(design, frame);
     const int middle = image.height() / 2;
-    QCOMPARE(image.pixelColor(0, middle), frame.palette().color(QPalette::Window).darker(140));
+    QCOMPARE(image.pixelColor(0, middle).rgba(), frame.palette().color(QPalette::Window).darker(140).rgba());
     QCOMPARE(image.pixelColor(1, middle).alpha(), 0);
     QCOMPARE(image.pixelColor(image.width() - 2, middle).alpha(), 0);
 }
