@@ -1,5 +1,6 @@
-#include "app/Application.h"
+#include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
+#include "forms/Application.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     app::setUpApplication(application);
-    platform::QtPlatform desktop(app::applicationTitle(), platform::defaultLockFilePath(app::applicationName()));
+    platform::QtPlatform desktop(forms::applicationTitle(), platform::defaultLockFilePath(forms::applicationName()));
     platform::install(desktop.services());
     app::StartUp();
     return application.exec();

@@ -1,6 +1,6 @@
 #include "reading/FrmMain.h"
 
-#include "app/Look.h"
+#include "forms/Look.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
@@ -30,11 +30,11 @@ const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February
 // controls whose design font differs get one of their own.
 void setDesignFonts(Ui::FrmMain &ui)
 {
-    using app::DesignFamily;
-    const QFont label = app::designFont(DesignFamily::MsSansSerif, 8.25);
+    using forms::DesignFamily;
+    const QFont label = forms::designFont(DesignFamily::MsSansSerif, 8.25);
     for (QLabel *name : {ui.Label1, ui.Label4, ui.Label5})
         name->setFont(label);
-    const QFont button = app::designFont(DesignFamily::Verdana, 9);
+    const QFont button = forms::designFont(DesignFamily::Verdana, 9);
     for (QPushButton *command : {ui.cmdNext, ui.cmdExit})
         command->setFont(button);
 }
@@ -69,8 +69,8 @@ FrmMain::FrmMain()
 {
     m_ui->setupUi(this);
     setDesignFonts(*m_ui);
-    app::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
-    app::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
+    forms::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
+    forms::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
                                 m_ui->fraBirthDay});
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());

@@ -1,7 +1,7 @@
-#include "app/Forms.h"
 #include "app/StartUp.h"
+#include "fixture/Windows.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 
 #include <QGroupBox>

@@ -1,9 +1,10 @@
 // A copy of the program on the real platform, without its event loop: it
 // prints whether it runs and where its lock is, shows the entry window when
 // it runs, holds on until its input ends, and then ends as the program does.
-#include "app/Application.h"
-#include "app/EndRoutine.h"
+#include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
+#include "forms/Application.h"
+#include "forms/EndRoutine.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -15,8 +16,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     app::setUpApplication(application);
     const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : platform::defaultLockFilePath(app::applicationName());
-    platform::QtPlatform desktop(app::applicationTitle(), lock);
+                                  : platform::defaultLockFilePath(forms::applicationName());
+    platform::QtPlatform desktop(forms::applicationTitle(), lock);
     platform::install(desktop.services());
     // Asked first, so that a refused copy ends here instead of waiting on its box.
     const bool refused = platform::process().previousInstanceRunning();

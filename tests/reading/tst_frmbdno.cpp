@@ -1,5 +1,5 @@
+#include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "reading/ReadingDisplay.h"

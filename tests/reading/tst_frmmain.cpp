@@ -1,5 +1,6 @@
+#include "BuildFacts.h"
+#include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 
 #include <QAbstractItemView>
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QString site = QStringLiteral("http://www.quillmoor.example/orvane-free-birthday-number/ssd.php?page=");
+const QString site = QLatin1String("http://") + buildfacts::host + "/orvane-free-birthday-number/ssd.php?page=";
 
 template <class T>
 T *control(const char *name)
@@ -106,7 +107,7 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
-    QCOMPARE(frmMain->windowTitle(), QStringLiteral("Orvane Birthday Number v1.45"));
+    QCOMPARE(frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(!control<QComboBox>("cboDate")->isEditable());
 }
 

@@ -1,9 +1,9 @@
-#include "app/Application.h"
-#include "app/EndRoutine.h"
-#include "app/Forms.h"
 #include "app/StartUp.h"
+#include "fixture/Windows.h"
+#include "forms/Application.h"
+#include "forms/EndRoutine.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 #include "web/SettingsText.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 QString reminderKey()
 {
-    return app::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
+    return forms::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
 }
 
 } // namespace

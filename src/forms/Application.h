@@ -2,9 +2,7 @@
 
 #include <QString>
 
-class QApplication;
-
-namespace app {
+namespace forms {
 
 // Title of the program as a whole: every message box carries it.
 QString applicationTitle();
@@ -21,8 +19,4 @@ QString applicationId();
 // The executable's file name without its extension.
 QString applicationName();
 
-// What the program asks of Qt before its first window: its version and
-// desktop id, no quitting when a window closes, and its style.
-void setUpApplication(QApplication &application);
-
-} // namespace app
+} // namespace forms

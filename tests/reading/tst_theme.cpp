@@ -1,6 +1,6 @@
-#include "app/DesignStyle.h"
+#include "fixture/Windows.h"
+#include "forms/DesignStyle.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -133,7 +133,7 @@ private:
 void TestTheme::initTestCase()
 {
     // The program's own style, which draws the faces and lists of the design.
-    QApplication::setStyle(new app::DesignStyle);
+    QApplication::setStyle(new forms::DesignStyle);
 }
 
 void TestTheme::init()

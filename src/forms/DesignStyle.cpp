@@ -1,6 +1,6 @@
-#include "app/DesignStyle.h"
+#include "forms/DesignStyle.h"
 
-#include "app/Png.h"
+#include "forms/Png.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
-namespace app {
+namespace forms {
 
 namespace {
 
@@ -148,4 +148,4 @@ bool DesignStyle::drawFusionFrame(const QStyleOption &option, QPainter &painter,
     return true;
 }
 
-} // namespace app
+} // namespace forms

@@ -1,6 +1,6 @@
-#include "app/Forms.h"
+#include "fixture/Windows.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"

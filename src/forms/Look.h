@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace app {
+namespace forms {
 
 // The two families the windows were drawn with.
 enum class DesignFamily { Verdana, MsSansSerif };
@@ -34,4 +34,4 @@ void frameInDesktopColours(std::initializer_list<QWidget *> widgets);
 // application's DesignStyle draws them so.
 void drawAsDesigned(std::initializer_list<QWidget *> widgets);
 
-} // namespace app
+} // namespace forms

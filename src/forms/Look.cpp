@@ -1,6 +1,6 @@
-#include "app/Look.h"
+#include "forms/Look.h"
 
-#include "app/DesignStyle.h"
+#include "forms/DesignStyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace app {
+namespace forms {
 
 namespace {
 
@@ -59,4 +59,4 @@ void drawAsDesigned(std::initializer_list<QWidget *> widgets)
         DesignStyle::adopt(*widget);
 }
 
-} // namespace app
+} // namespace forms

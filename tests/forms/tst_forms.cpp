@@ -1,7 +1,7 @@
-#include "app/EndRoutine.h"
-#include "app/Forms.h"
+#include "fixture/Windows.h"
+#include "forms/EndRoutine.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 
 #include <QLineEdit>
 #include <QPushButton>
