@@ -2,9 +2,6 @@
 
 #include "BuildFacts.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-
 namespace forms {
 
 QString applicationTitle()
@@ -29,7 +26,7 @@ QString applicationId()
 
 QString applicationName()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QString::fromUtf8(buildfacts::executable);
 }
 
 } // namespace forms

@@ -16,7 +16,8 @@ QString applicationVersion();
 // Reverse-DNS id the desktop entry, the icon and the metainfo are named after.
 QString applicationId();
 
-// The executable's file name without its extension.
+// The name the program was built under, whatever its file is called: it
+// addresses the settings and the lock, so every copy finds the same ones.
 QString applicationName();
 
 } // namespace forms
