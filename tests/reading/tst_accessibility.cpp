@@ -1,5 +1,5 @@
 #include "BuildFacts.h"
-#include "fixture/Windows.h"
+#include "fixture/WindowTest.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
@@ -100,13 +100,10 @@ QString spokenName(const Control &control)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void windowsAreAnnouncedWithTheirCaption_data();
     void windowsAreAnnouncedWithTheirCaption();
     void everyFocusableControlIsInTheTable_data();
@@ -120,21 +117,7 @@ private slots:
     void visitButtonCanBeFollowed();
     void pictureIsNamed_data();
     void pictureIsNamed();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
-
-void TestAccessibility::init()
-{
-    m_desktop = std::make_unique<RecordingPlatform>();
-}
-
-void TestAccessibility::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
-}
 
 void TestAccessibility::windowsAreAnnouncedWithTheirCaption_data()
 {

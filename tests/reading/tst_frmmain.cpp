@@ -1,4 +1,5 @@
 #include "BuildFacts.h"
+#include "fixture/WindowTest.h"
 #include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
@@ -56,12 +57,11 @@ void type(QWidget *widget, const QString &text)
 
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestFrmMain : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void opensWithEmptyNamesAndTheFirstDate();
     void clientAreaKeepsItsDesignedSize_data();
@@ -76,22 +76,13 @@ private slots:
     void eachLinkOpensItsPage();
     void switchedOffItemCannotBeChosen();
     void listsBuildTheirDropDownsOnlyWhenOpened();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
 
 void TestFrmMain::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     frmMain.Show();
     QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
-}
-
-void TestFrmMain::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
 }
 
 void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()

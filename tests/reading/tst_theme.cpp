@@ -1,4 +1,4 @@
-#include "fixture/Windows.h"
+#include "fixture/WindowTest.h"
 #include "forms/DesignStyle.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
@@ -109,7 +109,7 @@ QWidget &shown(Window window)
 
 } // namespace
 
-class TestTheme : public QObject {
+class TestTheme : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -126,7 +126,6 @@ private slots:
     void openedListKeepsItsColours();
 
 private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
     QPalette m_desktopPalette;
 };
 
@@ -138,16 +137,15 @@ void TestTheme::initTestCase()
 
 void TestTheme::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     m_desktopPalette = QApplication::palette();
     QApplication::setPalette(darkDesktop());
 }
 
 void TestTheme::cleanup()
 {
-    QVERIFY(unloadEveryWindow());
+    WindowTest::cleanup();
     QApplication::setPalette(m_desktopPalette);
-    m_desktop.reset();
 }
 
 void TestTheme::everyTextReadsOnADarkDesktop_data()

@@ -1,5 +1,5 @@
 #include "BuildFacts.h"
-#include "fixture/Windows.h"
+#include "fixture/WindowTest.h"
 #include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "support/FrmNagScreen2.h"
@@ -55,13 +55,10 @@ void pressReferAFriend()
 
 } // namespace
 
-class TestFrmNagScreen2 : public QObject {
+class TestFrmNagScreen2 : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void loadDrawsOneSupportText_data();
     void loadDrawsOneSupportText();
     void drawnTextStaysWhenShownAgain();
@@ -86,19 +83,7 @@ private slots:
 private:
     void showWindow();
 
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
-
-void TestFrmNagScreen2::init()
-{
-    m_desktop = std::make_unique<RecordingPlatform>();
-}
-
-void TestFrmNagScreen2::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
-}
 
 void TestFrmNagScreen2::showWindow()
 {
