@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QFlags>
 #include <QFont>
+#include <QPalette>
 
 #include <initializer_list>
+#include <utility>
 
 class QWidget;
 
@@ -19,6 +21,16 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Emphases)
 
 // A font of the design in the installed family that stands for it.
 QFont designFont(DesignFamily family, qreal points, Emphases emphases = Emphasis::Plain);
+
+// The light blue of the entry, result and about windows.
+QColor lightBlue();
+
+// The navy of the support window's frames.
+QColor navy();
+
+// Gives the widget the colours of its design, the same in every state; the
+// roles not named stay the desktop's.
+void paintInDesignColours(QWidget &widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);
 
 // The button face of the classic light desktop, for texts whose design colour
 // was chosen against it.

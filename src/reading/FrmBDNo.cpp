@@ -17,6 +17,10 @@ FrmBDNo::FrmBDNo()
     // Before the controls exist, so they take it as they are built.
     setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25));
     m_ui->setupUi(this);
+    const QColor blue = forms::lightBlue();
+    forms::paintInDesignColours(*this, {{QPalette::Window, blue}});
+    forms::paintInDesignColours(*m_ui->txtDisplay, {{QPalette::Base, blue}, {QPalette::Text, QColor(Qt::white)}});
+    forms::paintInDesignColours(*m_ui->cmdback, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
     forms::frameInDesktopColours({m_ui->txtDisplay});
     forms::drawAsDesigned({m_ui->cmdback});
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);

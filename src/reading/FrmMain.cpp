@@ -61,6 +61,26 @@ const QStringList &yearItems()
     return items;
 }
 
+void paintInDesignColours(Ui::FrmMain &ui)
+{
+    using forms::paintInDesignColours;
+    const QColor blue = forms::lightBlue();
+    const QColor white(Qt::white);
+    paintInDesignColours(*ui.centralwidget, {{QPalette::Window, blue},
+                                             {QPalette::Base, blue},
+                                             {QPalette::Text, white},
+                                             {QPalette::WindowText, white}});
+    for (QLineEdit *box : {ui.txtFirstName, ui.txtMiddleName, ui.txtLastName})
+        paintInDesignColours(*box, {{QPalette::Base, blue}, {QPalette::Text, white}});
+    for (QComboBox *list : {ui.cboDate, ui.cboMonth, ui.cboYear}) {
+        paintInDesignColours(*list, {{QPalette::Button, blue},
+                                     {QPalette::ButtonText, white},
+                                     {QPalette::Base, blue},
+                                     {QPalette::Text, white}});
+    }
+    paintInDesignColours(*ui.cmdNext, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
+}
+
 } // namespace
 
 FrmMain::FrmMain()
@@ -68,6 +88,7 @@ FrmMain::FrmMain()
     , m_ui(std::make_unique<Ui::FrmMain>())
 {
     m_ui->setupUi(this);
+    paintInDesignColours(*m_ui);
     setDesignFonts(*m_ui);
     forms::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
     forms::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,

@@ -47,6 +47,18 @@ void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
     ui.lblNagScreen2Caption->setFont(forms::designFont(DesignFamily::MsSansSerif, 18));
 }
 
+void paintInDesignColours(QWidget &window, Ui::FrmNagScreen2 &ui)
+{
+    using forms::paintInDesignColours;
+    const QColor white(Qt::white);
+    paintInDesignColours(window, {{QPalette::Window, white}, {QPalette::WindowText, QColor(Qt::black)}});
+    for (QGroupBox *frame : {ui.Frame6, ui.Frame2})
+        paintInDesignColours(*frame, {{QPalette::Window, forms::navy()}, {QPalette::WindowText, white}});
+    paintInDesignColours(*ui.lblGoToHome, {{QPalette::WindowText, QColor(255, 255, 0)}});
+    paintInDesignColours(*ui.Label3, {{QPalette::WindowText, white}});
+    paintInDesignColours(*ui.Check1, {{QPalette::ButtonText, QColor(0, 0, 192)}});
+}
+
 } // namespace
 
 FrmNagScreen2::FrmNagScreen2()
@@ -58,6 +70,7 @@ FrmNagScreen2::FrmNagScreen2()
     // cheap: on a built window they reparent it and re-resolve every child.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     m_ui->setupUi(this);
+    paintInDesignColours(*this, *m_ui);
     setDesignFonts(*this, *m_ui);
     forms::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
                                 m_ui->txtMessage, m_ui->cmdSubmit});

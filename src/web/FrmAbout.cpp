@@ -13,6 +13,9 @@ FrmAbout::FrmAbout()
     , m_ui(std::make_unique<Ui::FrmAbout>())
 {
     m_ui->setupUi(this);
+    const QColor blue = forms::lightBlue();
+    forms::paintInDesignColours(*this, {{QPalette::Window, blue}, {QPalette::WindowText, QColor(Qt::white)}});
+    forms::paintInDesignColours(*m_ui->cmdOK, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
     using forms::DesignFamily;
     using forms::Emphasis;
     for (QLabel *label : findChildren<QLabel *>())
