@@ -10,7 +10,7 @@ QString applicationTitle();
 // Caption of every window: the title and the version.
 QString windowCaption();
 
-// The version of the build, as in "1.45".
+// The version of the build, major and minor, as the project declares it.
 QString applicationVersion();
 
 // Reverse-DNS id the desktop entry, the icon and the metainfo are named after.
