@@ -57,6 +57,18 @@ void DesignStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
+void DesignStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                              const QWidget *widget) const
+{
+    // Windows' own styles draw a button's face from the theme, never from
+    // the panel it asks for.
+    if (element == CE_PushButtonBevel && adopted(widget)) {
+        paintFace(*option, *painter);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
 void DesignStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                                      const QWidget *widget) const
 {
@@ -143,9 +155,8 @@ QRect DesignStyle::frameRect(const QStyleOption &option, const QWidget *widget) 
 
 // Fusion reads its frame image by file name, and QImageReader then loads every
 // image plugin, and libjpeg, to ask each whether it reads the file. This is the
-// same image read as a PNG, drawn where Fusion draws it. Other styles have no
-// such image, and draw frames of their own (Windows' etched ones): there the
-// frame is a plain line like Fusion's.
+// same image read as a PNG, drawn where Fusion draws it. Other styles draw
+// frames of their own (Windows' etched ones); there it is drawn as Fusion's.
 void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
 {
     const QRect rect = frameRect(option, widget);
@@ -157,11 +168,11 @@ void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, c
             return;
         }
     }
+    // Fusion's: a faint grey line one pixel in, over a fainter shade, on any colour.
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(option.palette.color(QPalette::Window).darker(140));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.setPen(QColor(117, 117, 117, 50));
+    painter.setBrush(QColor(0, 0, 0, 3));
+    painter.drawRect(rect.adjusted(1, 1, -1, -1));
     painter.restore();
 }
 

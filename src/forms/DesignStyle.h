@@ -11,7 +11,7 @@ namespace forms {
 // adopted frame has its bold caption where the windows have always shown it.
 // The images the platform's style reads by name, the menu bar's overflow icon
 // and Fusion's frame, are read as PNGs, so that no image plugin is loaded; on
-// other styles frames are a plain line, as Fusion's are.
+// other styles frames are drawn as Fusion's are.
 // One style for the whole application: a list given a style of its own would
 // build its drop-down there and then.
 class DesignStyle final : public QProxyStyle {
@@ -22,6 +22,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,

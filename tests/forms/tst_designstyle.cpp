@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTest>
@@ -44,6 +45,8 @@ private slots:
     void framesLookAsFusionDrawsThem();
     void framesAreOneLineOnOtherStyles_data();
     void framesAreOneLineOnOtherStyles();
+    void buttonFacesAreFlatOnEveryStyle_data();
+    void buttonFacesAreFlatOnEveryStyle();
 };
 
 void TestDesignStyle::windowImagesLoadNoImagePlugin()
@@ -99,18 +102,47 @@ void TestDesignStyle::framesAreOneLineOnOtherStyles_data()
     }
 }
 
-// Not Windows' etched double line: one line in the frame colour, as Fusion's.
+// Not Windows' etched double line: Fusion's faint one, whatever the base.
 void TestDesignStyle::framesAreOneLineOnOtherStyles()
 {
     QFETCH(QString, base);
     QGroupBox frame;
     frame.resize(200, 60);
     const forms::DesignStyle design(QStyleFactory::create(base));
-    const QImage image = frameDrawnBy(design, frame);
-    const int middle = image.height() / 2;
-    QCOMPARE(image.pixelColor(0, middle).rgba(), frame.palette().color(QPalette::Window).darker(140).rgba());
-    QCOMPARE(image.pixelColor(1, middle).alpha(), 0);
-    QCOMPARE(image.pixelColor(image.width() - 2, middle).alpha(), 0);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    const QImage drawn = frameDrawnBy(design, frame);
+    const QImage expected = frameDrawnBy(*fusion, frame);
+    const int middle = drawn.height() / 2;
+    for (const int x : {0, 1, 2, drawn.width() / 2, drawn.width() - 2, drawn.width() - 1}) {
+        const QColor a = drawn.pixelColor(x, middle);
+        const QColor b = expected.pixelColor(x, middle);
+        QVERIFY2(qAbs(a.alpha() - b.alpha()) <= 8 && qAbs(a.red() - b.red()) <= 8,
+                 qPrintable(QStringLiteral("x %1: %2 against %3").arg(x).arg(a.name(QColor::HexArgb), b.name(QColor::HexArgb))));
+    }
+}
+
+void TestDesignStyle::buttonFacesAreFlatOnEveryStyle_data()
+{
+    QTest::addColumn<QString>("base");
+    for (const QString &key : QStyleFactory::keys())
+        QTest::newRow(qPrintable(key)) << key;
+}
+
+// Windows' styles paint a button from the theme unless told otherwise.
+void TestDesignStyle::buttonFacesAreFlatOnEveryStyle()
+{
+    QFETCH(QString, base);
+    forms::DesignStyle design(QStyleFactory::create(base));
+    QPushButton next(QStringLiteral("Next"));
+    next.setStyle(&design);
+    QPalette palette = next.palette();
+    palette.setColor(QPalette::Button, QColor(124, 165, 231));
+    next.setPalette(palette);
+    forms::DesignStyle::adopt(next);
+    next.resize(130, 23);
+    const QImage face = next.grab().toImage();
+    for (const QPoint &inside : {QPoint(3, 3), QPoint(3, 19), QPoint(126, 11)})
+        QCOMPARE(face.pixelColor(inside).name(), QColor(124, 165, 231).name());
 }
 
 QTEST_MAIN(TestDesignStyle)
