@@ -52,9 +52,9 @@ windows_path() {
 registry() {
     "$wine" reg query "$@" 2>/dev/null | tr -d '\r'
 }
-# The value of NAME in reg query's listing of one key.
+# The values named NAME in a reg query listing.
 value() {
-    awk -v name="$1" '$1 == name && $2 ~ /^REG_/ { sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); print; exit }'
+    awk -v name="$1" '$1 == name && $2 ~ /^REG_/ { sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); print }'
 }
 # The Apps & features entry of the product: reg query lists one key per paragraph.
 apps_entry() {
@@ -67,7 +67,10 @@ has_setting() {
 
 # Visible windows whose title is exactly TITLE.
 windows_titled() {
-    xdotool search --onlyvisible --name "^$(sed 's/[].[^$*+?(){}|\\]/\\&/g' <<<"$1")\$" 2>/dev/null
+    xdotool search --onlyvisible --name "^$(sed 's/[].[^$*+?(){}|\\]/\\&/g' <<<"$1")\$" 2>/dev/null || true
+}
+one_window_titled() {
+    [ "$(windows_titled "$1" | grep -c .)" -eq 1 ]
 }
 # Gives the window the keyboard, and waits until the X server says it has it.
 activate() {
@@ -77,9 +80,9 @@ activate() {
 clipboard_holds() {
     xclip -o -selection clipboard 2>/dev/null | grep -qF "$1"
 }
+# The entry window gives way to the reading, under the same title.
 reading_shown() {
-    local shown
-    shown=$(windows_titled "$caption") && [ -n "$shown" ] && ! grep -qx "$entry_window" <<<"$shown"
+    one_window_titled "$caption" && [ "$(windows_titled "$caption")" != "$entry_window" ]
 }
 
 mkdir -p "$HOME" "$work/bin"
@@ -120,17 +123,17 @@ icon=$(registry 'HKCR\Installer\Products' /s | value ProductIcon)
 [ -n "$icon" ] && [ -f "$drive_c/$(sed 's/^C://; s/\\/\//g' <<<"$icon")" ] || fail "Apps & features has no icon"
 
 "$wine" start /unix "$shortcut" || fail "the shortcut did not start"
-wait_for 120 windows_titled "$caption" >/dev/null || fail "no window \"$caption\" within 120 s"
-entry_window=$(windows_titled "$caption")
+wait_for 120 one_window_titled "$caption" || fail "no window \"$caption\" within 120 s"
 
 "$wine" "$(windows_path "$folder/$program.exe")" >/dev/null 2>&1 &
 second=$!
-wait_for 60 windows_titled "$product" >/dev/null || fail "a second copy showed no box \"$product\""
+wait_for 60 one_window_titled "$product" || fail "a second copy showed no box \"$product\""
 activate "$(windows_titled "$product")"
 xdotool key Return
 wait_for 30 bash -c "! kill -0 $second 2>/dev/null" || fail "the second copy did not end after Enter"
 second=
-windows_titled "$caption" | grep -qx "$entry_window" || fail "the first copy's window went away"
+wait_for 10 one_window_titled "$caption" || fail "the first copy's window went away"
+entry_window=$(windows_titled "$caption")
 
 activate "$entry_window"
 # Names, then month, day (the 14th) and year, in the window's Tab order.
@@ -167,4 +170,30 @@ left=$(comm -13 <(echo "$before") <(echo "$after") | grep -vx './windows/Install
 [ -z "$left" ] || fail "the uninstall left behind: $left"
 [ -z "$(apps_entry)" ] || fail "the Apps & features entry stayed"
 has_setting || fail "the uninstall took the user's setting"
+
+# The next version replaces this one: the same MSI as the next build makes it,
+# with a new version, new product and package codes, and its upgrade rows
+# around the new version.
+next_version=$version.1
+cp "$msi" "$work/next.msi"
+new_uuid() {
+    tr a-z A-Z </proc/sys/kernel/random/uuid
+}
+mkdir "$work/tables"
+msiinfo export "$work/next.msi" Property | awk -F '\t' -v OFS='\t' -v version="$next_version" -v code="{$(new_uuid)}" \
+    'NR > 3 && $1 == "ProductVersion" { $2 = version } NR > 3 && $1 == "ProductCode" { $2 = code } 1' \
+    >"$work/tables/Property.idt"
+msiinfo export "$work/next.msi" Upgrade >"$work/tables/Upgrade" || fail "the MSI has no upgrade table"
+awk -F '\t' -v OFS='\t' -v old="$version" -v new="$next_version" \
+    'NR > 3 { if ($2 == old) $2 = new; if ($3 == old) $3 = new } 1' "$work/tables/Upgrade" >"$work/tables/Upgrade.idt"
+msibuild "$work/next.msi" -i "$work/tables/Property.idt" -i "$work/tables/Upgrade.idt"
+msibuild "$work/next.msi" -s "$product" "$maker" "x64;1033" "{$(new_uuid)}"
+"$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i failed the second time"
+"$wine" msiexec /i "$(windows_path "$work/next.msi")" /qn || fail "msiexec /i of the next version failed"
+versions=$(apps_entry | value DisplayVersion)
+[ "$versions" = "$next_version" ] || fail "after the next version, Apps & features shows versions: $versions"
+[ -f "$folder/$program.exe" ] || fail "the next version is not installed"
+"$wine" msiexec /x "$(windows_path "$work/next.msi")" /qn || fail "msiexec /x of the next version failed"
+"$wineserver" -w
+[ ! -e "$drive_c/Program Files/$maker" ] || fail "the next version's uninstall left $maker's folder"
 echo "installer checks passed"
