@@ -1,7 +1,7 @@
 // Prints how long the program takes to map its entry window and how much
 // memory it then holds, beside bare Qt windows, and how long Next and Back
 // take in process. Run it on an X server of its own:
-//     xvfb-run -a -s '-screen 0 1024x768x24' build/bench/orvane-bench
+//     xvfb-run -a -s '-screen 0 1024x768x24' build-test/bench/orvane-bench
 #include "Figures.h"
 #include "Launch.h"
 #include "Steps.h"

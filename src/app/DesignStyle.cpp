@@ -46,8 +46,10 @@ void DesignStyle::adopt(QWidget &widget)
 void DesignStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
-    if (element == PE_FrameGroupBox && drawFusionFrame(*option, *painter, widget))
+    if (element == PE_FrameGroupBox) {
+        drawFrameLine(*option, *painter, widget);
         return;
+    }
     if (element == PE_PanelButtonCommand && adopted(widget)) {
         paintFace(*option, *painter);
         return;
@@ -130,22 +132,37 @@ void DesignStyle::drawList(const QStyleOptionComplex &option, QPainter &painter,
     QProxyStyle::drawPrimitive(PE_IndicatorArrowDown, &arrow, &painter, widget);
 }
 
-// Fusion reads its frame image by file name, and QImageReader then loads every
-// image plugin, and libjpeg, to ask each whether it reads the file. This is the
-// same image read as a PNG, drawn where Fusion draws it.
-bool DesignStyle::drawFusionFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
+QRect DesignStyle::frameRect(const QStyleOption &option, const QWidget *widget) const
 {
-    if (baseStyle()->name() != QLatin1String("fusion"))
-        return false;
-    const QPixmap frame = pngPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
-    if (frame.isNull())
-        return false;
     // Below the caption's line, when there is one.
     const auto *box = qobject_cast<const QGroupBox *>(widget);
     const bool captioned = !box || box->isCheckable() || !box->title().isEmpty();
     const int line = captioned ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget), option.fontMetrics.height()) : 0;
-    qDrawBorderPixmap(&painter, option.rect.adjusted(0, line + 3, 0, 0), QMargins(6, 6, 6, 6), frame);
-    return true;
+    return option.rect.adjusted(0, line + 3, 0, 0);
+}
+
+// Fusion reads its frame image by file name, and QImageReader then loads every
+// image plugin, and libjpeg, to ask each whether it reads the file. This is the
+// same image read as a PNG, drawn where Fusion draws it. Other styles have no
+// such image, and draw frames of their own (Windows' etched ones): there the
+// frame is a plain line like Fusion's.
+void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
+{
+    const QRect rect = frameRect(option, widget);
+    if (baseStyle()->name() == QLatin1String("fusion")) {
+        const QPixmap frame =
+            pngPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        if (!frame.isNull()) {
+            qDrawBorderPixmap(&painter, rect, QMargins(6, 6, 6, 6), frame);
+            return;
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(option.palette.color(QPalette::Window).darker(140));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.restore();
 }
 
 } // namespace app

@@ -10,7 +10,8 @@ namespace app {
 // handed to adopt() has a flat face and, for a list, a plain drop-down; an
 // adopted frame has its bold caption where the windows have always shown it.
 // The images the platform's style reads by name, the menu bar's overflow icon
-// and Fusion's frame, are read as PNGs, so that no image plugin is loaded.
+// and Fusion's frame, are read as PNGs, so that no image plugin is loaded; on
+// other styles frames are a plain line, as Fusion's are.
 // One style for the whole application: a list given a style of its own would
 // build its drop-down there and then.
 class DesignStyle final : public QProxyStyle {
@@ -31,7 +32,8 @@ public:
 private:
     void drawFrame(const QStyleOptionGroupBox &option, QPainter &painter, const QWidget *widget) const;
     void drawList(const QStyleOptionComplex &option, QPainter &painter, const QWidget *widget) const;
-    bool drawFusionFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const;
+    QRect frameRect(const QStyleOption &option, const QWidget *widget) const;
+    void drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const;
 };
 
 } // namespace app

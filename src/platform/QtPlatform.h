@@ -2,7 +2,6 @@
 
 #include "platform/Platform.h"
 
-#include <QLockFile>
 #include <QUrl>
 
 #include <cstdint>
@@ -43,16 +42,21 @@ public:
     void clearOwnContents() override;
 };
 
-// The instance flag is a lock file held for the life of the process; one left
-// behind by a killed copy or cut short, or one no live copy holds, is taken over.
+class InstanceLock;
+
+// The instance flag is a lock of the system's held for the life of the process.
 class QtProcess final : public Process {
 public:
-    explicit QtProcess(const QString &lockFilePath);
+    // The lock's name, as userInstanceLockName() gives it.
+    explicit QtProcess(const QString &lockName);
+    ~QtProcess() override;
+    QtProcess(const QtProcess &) = delete;
+    QtProcess &operator=(const QtProcess &) = delete;
     bool previousInstanceRunning() override;
     void end() override;
 
 private:
-    QLockFile m_lock;
+    std::unique_ptr<InstanceLock> m_lock;
 };
 
 class SystemClock final : public Clock {
@@ -72,7 +76,7 @@ private:
 // The real services, for main.
 class QtPlatform {
 public:
-    QtPlatform(const QString &applicationTitle, const QString &lockFilePath);
+    QtPlatform(const QString &applicationTitle, const QString &lockName);
     Services services();
 
 private:
@@ -84,9 +88,5 @@ private:
     SystemClock m_clock;
     TimerSeededRandom m_random;
 };
-
-// Per-user runtime directory, never a shared world-writable one nor the working
-// directory; empty when no private place can be had.
-QString defaultLockFilePath(const QString &applicationName);
 
 } // namespace platform

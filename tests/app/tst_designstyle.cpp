@@ -42,6 +42,8 @@ private slots:
     void windowImagesLoadNoImagePlugin();
     void framesLookAsFusionDrawsThem_data();
     void framesLookAsFusionDrawsThem();
+    void framesAreOneLineOnOtherStyles_data();
+    void framesAreOneLineOnOtherStyles();
 };
 
 void TestDesignStyle::windowImagesLoadNoImagePlugin()
@@ -86,6 +88,29 @@ void TestDesignStyle::framesLookAsFusionDrawsThem()
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
     const app::DesignStyle design(QStyleFactory::create(QStringLiteral("fusion")));
     QCOMPARE(frameDrawnBy(design, frame), frameDrawnBy(*fusion, frame));
+}
+
+void TestDesignStyle::framesAreOneLineOnOtherStyles_data()
+{
+    QTest::addColumn<QString>("base");
+    for (const QString &key : QStyleFactory::keys()) {
+        if (key.compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+            QTest::newRow(qPrintable(key)) << key;
+    }
+}
+
+// Not Windows' etched double line: one line in the frame colour, as Fusion's.
+void TestDesignStyle::framesAreOneLineOnOtherStyles()
+{
+    QFETCH(QString, base);
+    QGroupBox frame;
+    frame.resize(200, 60);
+    const app::DesignStyle design(QStyleFactory::create(base));
+    const QImage image = frameDrawnBy(design, frame);
+    const int middle = image.height() / 2;
+    QCOMPARE(image.pixelColor(0, middle), frame.palette().color(QPalette::Window).darker(140));
+    QCOMPARE(image.pixelColor(1, middle).alpha(), 0);
+    QCOMPARE(image.pixelColor(image.width() - 2, middle).alpha(), 0);
 }
 
 QTEST_MAIN(TestDesignStyle)

@@ -72,6 +72,18 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 xdg-utils; do
 done
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 
+# Without dpkg-shlibdeps the package would depend on no Qt library, and CPack's
+# own stop without file names no package: packing stops and says what to install.
+for present_and_wanted in "file dpkg-dev" "dpkg-shlibdeps file"; do
+    read -r present wanted <<<"$present_and_wanted"
+    rm -rf "$work/tools" && mkdir "$work/tools"
+    ln -s "$(command -v cpack)" "$(command -v "$present")" "$work/tools/"
+    if report=$(PATH=$work/tools cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/unpackable" 2>&1); then
+        fail "cpack made a package with only $present of dpkg-shlibdeps and file"
+    fi
+    grep -qx " *sudo apt-get install $wanted" <<<"$report" || fail "cpack did not say to install $wanted: $report"
+done
+
 dpkg -x "$deb" "$work/unpacked"
 [ -f "$work/unpacked/usr/share/applications/$id.desktop" ] || fail "the package has no desktop entry"
 xvfb-run -a -s '-screen 0 1024x768x24' \

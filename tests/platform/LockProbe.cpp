@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/EndRoutine.h"
 #include "app/StartUp.h"
+#include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     app::setUpApplication(application);
     const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : platform::defaultLockFilePath(app::applicationName());
+                                  : platform::userInstanceLockName(app::applicationName(), app::applicationId());
     platform::QtPlatform desktop(app::applicationTitle(), lock);
     platform::install(desktop.services());
     // Asked first, so that a refused copy ends here instead of waiting on its box.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QProcess>
+
+// Copies of the program as far as the instance lock goes, run as the lock
+// probe: each answers "running" or "refused" and its lock's name, then holds
+// the lock until its input ends. LOCK_PROBE is the probe's path.
+inline void startProbe(QProcess &copy, const QStringList &arguments,
+                       const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                       const QString &workingDirectory = {},
+                       QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
+{
+    copy.setProgram(QStringLiteral(LOCK_PROBE));
+    copy.setArguments(arguments);
+    copy.setProcessEnvironment(environment);
+    copy.setWorkingDirectory(workingDirectory);
+    copy.setProcessChannelMode(channels);
+    copy.start();
+}
+
+inline QString answerOf(QProcess &copy)
+{
+    // Only a hang runs into this bound.
+    while (!copy.canReadLine()) {
+        if (!copy.waitForReadyRead(60000))
+            return {};
+    }
+    return QString::fromLocal8Bit(copy.readLine()).trimmed();
+}
+
+inline bool endsCleanly(QProcess &copy)
+{
+    copy.closeWriteChannel();
+    return copy.waitForFinished(60000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0;
+}
