@@ -1,8 +1,8 @@
 #include "Steps.h"
 
 #include "app/StartUp.h"
+#include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 

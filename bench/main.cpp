@@ -6,7 +6,8 @@
 #include "Launch.h"
 #include "Steps.h"
 
-#include "app/Application.h"
+#include "app/ApplicationSetUp.h"
+#include "forms/Application.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,6 @@
-#include "app/Application.h"
+#include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
+#include "forms/Application.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
 
@@ -7,10 +8,11 @@
 
 int main(int argc, char *argv[])
 {
+    platform::keepQuietWithoutRuntimeFolder();
     QApplication application(argc, argv);
     app::setUpApplication(application);
-    platform::QtPlatform desktop(app::applicationTitle(),
-                                 platform::userInstanceLockName(app::applicationName(), app::applicationId()));
+    platform::QtPlatform desktop(forms::applicationTitle(),
+                                 platform::userInstanceLockName(forms::applicationName(), forms::applicationId()));
     platform::install(desktop.services());
     app::StartUp();
     return application.exec();

@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 
-#include "app/EndRoutine.h"
+#include "forms/EndRoutine.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "web/UpdateReminder.h"

@@ -60,4 +60,8 @@ QString userInstanceLockName(const QString &, const QString &applicationId)
     return QLatin1String("Local\\") + applicationId;
 }
 
+void keepQuietWithoutRuntimeFolder()
+{
+}
+
 } // namespace platform

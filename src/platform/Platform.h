@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/MessageKinds.h"
+
 #include <QDate>
 #include <QString>
 
@@ -7,10 +9,6 @@
 // clipboard, the running process, the date and chance. main installs the real
 // implementation; tests install recording doubles.
 namespace platform {
-
-enum class Icon { Critical, Information };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
 
 class Shell {
 public:

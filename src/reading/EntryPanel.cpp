@@ -1,9 +1,9 @@
 #include "reading/EntryPanel.h"
 
-#include "app/Look.h"
+#include "forms/Look.h"
 
 EntryPanel::EntryPanel(QWidget *parent)
     : QWidget(parent)
 {
-    setFont(app::designFont(app::DesignFamily::Verdana, 8.25));
+    setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "platform/MessageKinds.h"
 
 #include <QString>
 

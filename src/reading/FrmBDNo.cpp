@@ -1,6 +1,6 @@
 #include "reading/FrmBDNo.h"
 
-#include "app/Look.h"
+#include "forms/Look.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -15,10 +15,14 @@ FrmBDNo::FrmBDNo()
     , m_ui(std::make_unique<Ui::FrmBDNo>())
 {
     // Before the controls exist, so they take it as they are built.
-    setFont(app::designFont(app::DesignFamily::Verdana, 8.25));
+    setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25));
     m_ui->setupUi(this);
-    app::frameInDesktopColours({m_ui->txtDisplay});
-    app::drawAsDesigned({m_ui->cmdback});
+    const QColor blue = forms::lightBlue();
+    forms::paintInDesignColours(*this, {{QPalette::Window, blue}});
+    forms::paintInDesignColours(*m_ui->txtDisplay, {{QPalette::Base, blue}, {QPalette::Text, QColor(Qt::white)}});
+    forms::paintInDesignColours(*m_ui->cmdback, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
+    forms::frameInDesktopColours({m_ui->txtDisplay});
+    forms::drawAsDesigned({m_ui->cmdback});
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
     m_ui->cmdback->setFocus();
 

@@ -1,6 +1,6 @@
 #include "reading/FrmMain.h"
 
-#include "app/Look.h"
+#include "forms/Look.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
@@ -30,11 +30,11 @@ const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February
 // controls whose design font differs get one of their own.
 void setDesignFonts(Ui::FrmMain &ui)
 {
-    using app::DesignFamily;
-    const QFont label = app::designFont(DesignFamily::MsSansSerif, 8.25);
+    using forms::DesignFamily;
+    const QFont label = forms::designFont(DesignFamily::MsSansSerif, 8.25);
     for (QLabel *name : {ui.Label1, ui.Label4, ui.Label5})
         name->setFont(label);
-    const QFont button = app::designFont(DesignFamily::Verdana, 9);
+    const QFont button = forms::designFont(DesignFamily::Verdana, 9);
     for (QPushButton *command : {ui.cmdNext, ui.cmdExit})
         command->setFont(button);
 }
@@ -61,6 +61,26 @@ const QStringList &yearItems()
     return items;
 }
 
+void paintInDesignColours(Ui::FrmMain &ui)
+{
+    using forms::paintInDesignColours;
+    const QColor blue = forms::lightBlue();
+    const QColor white(Qt::white);
+    paintInDesignColours(*ui.centralwidget, {{QPalette::Window, blue},
+                                             {QPalette::Base, blue},
+                                             {QPalette::Text, white},
+                                             {QPalette::WindowText, white}});
+    for (QLineEdit *box : {ui.txtFirstName, ui.txtMiddleName, ui.txtLastName})
+        paintInDesignColours(*box, {{QPalette::Base, blue}, {QPalette::Text, white}});
+    for (QComboBox *list : {ui.cboDate, ui.cboMonth, ui.cboYear}) {
+        paintInDesignColours(*list, {{QPalette::Button, blue},
+                                     {QPalette::ButtonText, white},
+                                     {QPalette::Base, blue},
+                                     {QPalette::Text, white}});
+    }
+    paintInDesignColours(*ui.cmdNext, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
+}
+
 } // namespace
 
 FrmMain::FrmMain()
@@ -68,9 +88,10 @@ FrmMain::FrmMain()
     , m_ui(std::make_unique<Ui::FrmMain>())
 {
     m_ui->setupUi(this);
+    paintInDesignColours(*m_ui);
     setDesignFonts(*m_ui);
-    app::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
-    app::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
+    forms::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
+    forms::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
                                 m_ui->fraBirthDay});
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());

@@ -1,8 +1,8 @@
 #include "support/FrmNagScreen2.h"
 
-#include "app/Application.h"
-#include "app/EndRoutine.h"
-#include "app/Look.h"
+#include "forms/Application.h"
+#include "forms/EndRoutine.h"
+#include "forms/Look.h"
 #include "platform/Platform.h"
 #include "support/SupportRules.h"
 #include "support/SupportTexts.h"
@@ -30,21 +30,33 @@ bool movesBetweenControls(const QFocusEvent &event)
 
 void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
 {
-    using app::DesignFamily;
-    using app::Emphasis;
-    const QFont plain = app::designFont(DesignFamily::MsSansSerif, 8.25);
+    using forms::DesignFamily;
+    using forms::Emphasis;
+    const QFont plain = forms::designFont(DesignFamily::MsSansSerif, 8.25);
     window.setFont(plain);
     for (QGroupBox *frame : {ui.Frame6, ui.Frame2})
-        frame->setFont(app::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
+        frame->setFont(forms::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
     for (QWidget *box : std::initializer_list<QWidget *>{ui.txtName, ui.txtEmail, ui.txtFriendName,
                                                          ui.txtFriendEmail, ui.txtMessage})
         box->setFont(plain);
-    ui.cmdSubmit->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
-    ui.lblGoToHome->setFont(app::designFont(DesignFamily::Verdana, 8.5, Emphasis::Bold | Emphasis::Underline));
-    ui.Label3->setFont(app::designFont(DesignFamily::Verdana, 9));
-    ui.Check1->setFont(app::designFont(DesignFamily::Verdana, 14.25));
-    ui.Label2->setFont(app::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
-    ui.lblNagScreen2Caption->setFont(app::designFont(DesignFamily::MsSansSerif, 18));
+    ui.cmdSubmit->setFont(forms::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
+    ui.lblGoToHome->setFont(forms::designFont(DesignFamily::Verdana, 8.5, Emphasis::Bold | Emphasis::Underline));
+    ui.Label3->setFont(forms::designFont(DesignFamily::Verdana, 9));
+    ui.Check1->setFont(forms::designFont(DesignFamily::Verdana, 14.25));
+    ui.Label2->setFont(forms::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
+    ui.lblNagScreen2Caption->setFont(forms::designFont(DesignFamily::MsSansSerif, 18));
+}
+
+void paintInDesignColours(QWidget &window, Ui::FrmNagScreen2 &ui)
+{
+    using forms::paintInDesignColours;
+    const QColor white(Qt::white);
+    paintInDesignColours(window, {{QPalette::Window, white}, {QPalette::WindowText, QColor(Qt::black)}});
+    for (QGroupBox *frame : {ui.Frame6, ui.Frame2})
+        paintInDesignColours(*frame, {{QPalette::Window, forms::navy()}, {QPalette::WindowText, white}});
+    paintInDesignColours(*ui.lblGoToHome, {{QPalette::WindowText, QColor(255, 255, 0)}});
+    paintInDesignColours(*ui.Label3, {{QPalette::WindowText, white}});
+    paintInDesignColours(*ui.Check1, {{QPalette::ButtonText, QColor(0, 0, 192)}});
 }
 
 } // namespace
@@ -58,13 +70,14 @@ FrmNagScreen2::FrmNagScreen2()
     // cheap: on a built window they reparent it and re-resolve every child.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     m_ui->setupUi(this);
+    paintInDesignColours(*this, *m_ui);
     setDesignFonts(*this, *m_ui);
-    app::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
+    forms::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
                                 m_ui->txtMessage, m_ui->cmdSubmit});
-    app::drawAsDesigned({m_ui->Frame6, m_ui->Frame2});
+    forms::drawAsDesigned({m_ui->Frame6, m_ui->Frame2});
     // Dark blue on a button face: the face is pinned, so a dark desktop leaves it readable.
     QPalette visit = m_ui->Check1->palette();
-    visit.setColor(QPalette::Button, app::classicButtonFace());
+    visit.setColor(QPalette::Button, forms::classicButtonFace());
     m_ui->Check1->setPalette(visit);
     m_ui->Check1->setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
     m_ui->Label3->setText(support::familyText());
@@ -86,7 +99,7 @@ FrmNagScreen2::~FrmNagScreen2() = default;
 
 void FrmNagScreen2::Form_Load()
 {
-    m_ui->lblNagScreen2Caption->setText(app::windowCaption());
+    m_ui->lblNagScreen2Caption->setText(forms::windowCaption());
     m_ui->lblNagScreen2Caption->adjustSize();
     // The window already carries the program icon from its loading.
     m_ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));

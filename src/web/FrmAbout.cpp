@@ -1,7 +1,7 @@
 #include "web/FrmAbout.h"
 
-#include "app/Application.h"
-#include "app/Look.h"
+#include "forms/Application.h"
+#include "forms/Look.h"
 #include "ui_FrmAbout.h"
 #include "web/PageOpeners.h"
 #include "web/Site.h"
@@ -13,16 +13,19 @@ FrmAbout::FrmAbout()
     , m_ui(std::make_unique<Ui::FrmAbout>())
 {
     m_ui->setupUi(this);
-    using app::DesignFamily;
-    using app::Emphasis;
+    const QColor blue = forms::lightBlue();
+    forms::paintInDesignColours(*this, {{QPalette::Window, blue}, {QPalette::WindowText, QColor(Qt::white)}});
+    forms::paintInDesignColours(*m_ui->cmdOK, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
+    using forms::DesignFamily;
+    using forms::Emphasis;
     for (QLabel *label : findChildren<QLabel *>())
-        label->setFont(app::designFont(DesignFamily::Verdana, 8.25));
-    m_ui->Label2->setText(app::windowCaption());
-    m_ui->Label2->setFont(app::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
-    m_ui->Label3->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
+        label->setFont(forms::designFont(DesignFamily::Verdana, 8.25));
+    m_ui->Label2->setText(forms::windowCaption());
+    m_ui->Label2->setFont(forms::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
+    m_ui->Label3->setFont(forms::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
     for (QLabel *link : {m_ui->lblHomePage, m_ui->lblCobrand})
-        link->setFont(app::designFont(DesignFamily::Verdana, 8.25, Emphasis::Underline));
-    app::drawAsDesigned({m_ui->cmdOK});
+        link->setFont(forms::designFont(DesignFamily::Verdana, 8.25, Emphasis::Underline));
+    forms::drawAsDesigned({m_ui->cmdOK});
     m_ui->Label1->setText(QLatin1String("Orvane Birthday Number Software helps you understand more about yourself "
                                         "based on your date of birth. This software gives an insight into the "
                                         "middle years of your life. It also tells you about the various talents "

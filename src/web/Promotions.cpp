@@ -1,6 +1,6 @@
 #include "web/Promotions.h"
 
-#include "app/Look.h"
+#include "forms/Look.h"
 #include "web/Site.h"
 
 #include <QLabel>
@@ -22,11 +22,11 @@ void showOnButtonFace(QLabel &label)
 {
     QPalette palette = label.palette();
     palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
-    palette.setColor(QPalette::Button, app::classicButtonFace());
+    palette.setColor(QPalette::Button, forms::classicButtonFace());
     label.setPalette(palette);
     label.setBackgroundRole(QPalette::Button);
     label.setAutoFillBackground(true);
-    label.setFont(app::designFont(app::DesignFamily::Verdana, 8.25, app::Emphasis::Bold | app::Emphasis::Underline));
+    label.setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25, forms::Emphasis::Bold | forms::Emphasis::Underline));
 }
 
 } // namespace
@@ -43,7 +43,7 @@ void setUpPromotions(QLabel &label61, QLabel &lblCobrand, QLabel &lblFullBrand)
                                         "online. Get this software fully branded for your website. Click here for "
                                         "more details."));
     colour(label61, Qt::white);
-    label61.setFont(app::designFont(app::DesignFamily::Verdana, 9, app::Emphasis::Underline));
+    label61.setFont(forms::designFont(forms::DesignFamily::Verdana, 9, forms::Emphasis::Underline));
     showOnButtonFace(lblCobrand);
     showOnButtonFace(lblFullBrand);
 }

@@ -1,15 +1,18 @@
 #include "web/Site.h"
 
+#include "BuildFacts.h"
+
 namespace web {
 
 QString host()
 {
-    return QString::fromUtf8(ORVANE_HOST);
+    return QString::fromUtf8(buildfacts::host);
 }
 
 QString productAddress(const QString &siteHost)
 {
-    return QLatin1String("http://") + siteHost + QLatin1String("/orvane-free-birthday-number/");
+    return QLatin1String(buildfacts::siteScheme) + QLatin1String("://") + siteHost + QLatin1Char('/')
+           + QLatin1String(buildfacts::productPath) + QLatin1Char('/');
 }
 
 QString pageAddress(QStringView pageKey, const QString &siteHost)

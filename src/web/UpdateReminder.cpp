@@ -1,6 +1,6 @@
 #include "web/UpdateReminder.h"
 
-#include "app/Application.h"
+#include "forms/Application.h"
 #include "platform/Platform.h"
 #include "web/PageOpeners.h"
 #include "web/SettingsText.h"
@@ -80,7 +80,7 @@ namespace modHelp {
 
 void UpdateReminderCheck()
 {
-    const QString application = app::applicationName();
+    const QString application = forms::applicationName();
     const QString key = EncodeSetting(u"Duration");
     const QString stored = DecodeSetting(platform::settings().read(application, web::section, key));
     switch (web::reminderStep(stored, platform::clock().today())) {

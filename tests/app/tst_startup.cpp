@@ -1,7 +1,7 @@
-#include "app/Forms.h"
 #include "app/StartUp.h"
+#include "fixture/WindowTest.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 
 #include <QGroupBox>
@@ -14,32 +14,15 @@
 using app::FrontLabel;
 Q_DECLARE_METATYPE(app::FrontLabel)
 
-class TestStartUp : public QObject {
+class TestStartUp : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void secondCopyIsRefused();
     void firstCopyShowsTheEntryWindow();
     void drawPicksTheOfferInFront_data();
     void drawPicksTheOfferInFront();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
-
-void TestStartUp::init()
-{
-    m_desktop = std::make_unique<RecordingPlatform>();
-}
-
-void TestStartUp::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
-}
 
 void TestStartUp::secondCopyIsRefused()
 {

@@ -1,8 +1,8 @@
-#include "app/Forms.h"
 #include "app/StartUp.h"
+#include "fixture/WindowTest.h"
+#include "forms/Forms.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -101,13 +101,11 @@ enum class SettingsFile { Garbage, Directory, ReadOnly, FolderCannotBeCreated };
 
 Q_DECLARE_METATYPE(SettingsFile)
 
-class TestSurvival : public QObject {
+class TestSurvival : public WindowTest {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
 
     void startsAndWorksWhateverTheSettingsFile_data();
     void startsAndWorksWhateverTheSettingsFile();
@@ -121,24 +119,12 @@ private slots:
 
 private:
     QTemporaryDir m_home;
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
 
 void TestSurvival::initTestCase()
 {
     // The real settings store then keeps its file here, where each case can spoil it.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
-}
-
-void TestSurvival::init()
-{
-    m_desktop = std::make_unique<RecordingPlatform>();
-}
-
-void TestSurvival::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
 }
 
 void TestSurvival::startsAndWorksWhateverTheSettingsFile_data()

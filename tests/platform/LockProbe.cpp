@@ -1,9 +1,10 @@
 // A copy of the program on the real platform, without its event loop: it
 // prints whether it runs and where its lock is, shows the entry window when
 // it runs, holds on until its input ends, and then ends as the program does.
-#include "app/Application.h"
-#include "app/EndRoutine.h"
+#include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
+#include "forms/Application.h"
+#include "forms/EndRoutine.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
 
@@ -13,11 +14,12 @@
 
 int main(int argc, char *argv[])
 {
+    platform::keepQuietWithoutRuntimeFolder();
     QApplication application(argc, argv);
     app::setUpApplication(application);
     const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : platform::userInstanceLockName(app::applicationName(), app::applicationId());
-    platform::QtPlatform desktop(app::applicationTitle(), lock);
+                                  : platform::userInstanceLockName(forms::applicationName(), forms::applicationId());
+    platform::QtPlatform desktop(forms::applicationTitle(), lock);
     platform::install(desktop.services());
     // Asked first, so that a refused copy ends here instead of waiting on its box.
     const bool refused = platform::process().previousInstanceRunning();

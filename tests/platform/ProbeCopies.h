@@ -3,19 +3,28 @@
 #include <QProcess>
 
 // Copies of the program as far as the instance lock goes, run as the lock
-// probe: each answers "running" or "refused" and its lock's name, then holds
-// the lock until its input ends. LOCK_PROBE is the probe's path.
-inline void startProbe(QProcess &copy, const QStringList &arguments,
-                       const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-                       const QString &workingDirectory = {},
-                       QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
+// probe (LOCK_PROBE), under its own file name or another: each answers
+// "running" or "refused" and its lock's name, then holds the lock until its
+// input ends.
+inline void startCopy(QProcess &copy, const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                      const QString &workingDirectory = {},
+                      QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
 {
-    copy.setProgram(QStringLiteral(LOCK_PROBE));
+    copy.setProgram(program);
     copy.setArguments(arguments);
     copy.setProcessEnvironment(environment);
     copy.setWorkingDirectory(workingDirectory);
     copy.setProcessChannelMode(channels);
     copy.start();
+}
+
+inline void startProbe(QProcess &copy, const QStringList &arguments,
+                       const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                       const QString &workingDirectory = {},
+                       QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
+{
+    startCopy(copy, QStringLiteral(LOCK_PROBE), arguments, environment, workingDirectory, channels);
 }
 
 inline QString answerOf(QProcess &copy)

@@ -1,5 +1,5 @@
+#include "fixture/WindowTest.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "reading/ReadingDisplay.h"
@@ -45,12 +45,11 @@ QString shownReading(int number)
 
 } // namespace
 
-class TestFrmBDNo : public QObject {
+class TestFrmBDNo : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void nextShowsTheReadingAlone_data();
     void nextShowsTheReadingAlone();
@@ -67,22 +66,13 @@ private slots:
     void mouseTakesBackOnlyOwnClipboard_data();
     void mouseTakesBackOnlyOwnClipboard();
     void pressInsideASelectionStartsNoDrag();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
 
 void TestFrmBDNo::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     frmMain.Show();
     QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
-}
-
-void TestFrmBDNo::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
 }
 
 void TestFrmBDNo::nextShowsTheReadingAlone_data()

@@ -1,5 +1,7 @@
+#include "BuildFacts.h"
+#include "fixture/WindowTest.h"
+#include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 
 #include <QAbstractItemView>
@@ -18,7 +20,7 @@
 
 namespace {
 
-const QString site = QStringLiteral("http://www.quillmoor.example/orvane-free-birthday-number/ssd.php?page=");
+const QString site = QLatin1String("http://") + buildfacts::host + "/orvane-free-birthday-number/ssd.php?page=";
 
 template <class T>
 T *control(const char *name)
@@ -55,12 +57,11 @@ void type(QWidget *widget, const QString &text)
 
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestFrmMain : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void opensWithEmptyNamesAndTheFirstDate();
     void clientAreaKeepsItsDesignedSize_data();
@@ -75,22 +76,13 @@ private slots:
     void eachLinkOpensItsPage();
     void switchedOffItemCannotBeChosen();
     void listsBuildTheirDropDownsOnlyWhenOpened();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
 
 void TestFrmMain::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     frmMain.Show();
     QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
-}
-
-void TestFrmMain::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
 }
 
 void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
@@ -106,7 +98,7 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
-    QCOMPARE(frmMain->windowTitle(), QStringLiteral("Orvane Birthday Number v1.45"));
+    QCOMPARE(frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(!control<QComboBox>("cboDate")->isEditable());
 }
 

@@ -1,6 +1,7 @@
-#include "app/Forms.h"
+#include "BuildFacts.h"
+#include "fixture/WindowTest.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "support/FrmNagScreen2.h"
 #include "support/SupportTexts.h"
 #include "support/modTellAFriend.h"
@@ -20,7 +21,8 @@
 
 namespace {
 
-const QString site = QStringLiteral("http://www.quillmoor.example/orvane-free-birthday-number/ssd.php?page=");
+const QString product = QLatin1String("http://") + buildfacts::host + "/orvane-free-birthday-number/";
+const QString site = product + "ssd.php?page=";
 
 template <class T>
 T *control(const QString &name)
@@ -53,13 +55,10 @@ void pressReferAFriend()
 
 } // namespace
 
-class TestFrmNagScreen2 : public QObject {
+class TestFrmNagScreen2 : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void loadDrawsOneSupportText_data();
     void loadDrawsOneSupportText();
     void drawnTextStaysWhenShownAgain();
@@ -84,19 +83,7 @@ private slots:
 private:
     void showWindow();
 
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
-
-void TestFrmNagScreen2::init()
-{
-    m_desktop = std::make_unique<RecordingPlatform>();
-}
-
-void TestFrmNagScreen2::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
-}
 
 void TestFrmNagScreen2::showWindow()
 {
@@ -120,12 +107,12 @@ void TestFrmNagScreen2::loadDrawsOneSupportText()
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
     QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(index, web::host()));
-    QCOMPARE(frmNagScreen2->windowTitle(), QStringLiteral("Orvane Birthday Number v1.45"));
+    QCOMPARE(frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
     const QLabel *caption = control<QLabel>(QStringLiteral("lblNagScreen2Caption"));
-    QCOMPARE(caption->text(), QStringLiteral("Orvane Birthday Number v1.45"));
+    QCOMPARE(caption->text(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
     QCOMPARE(control<QPushButton>(QStringLiteral("Check1"))->text(),
-             QStringLiteral("Click Here To Visit www.quillmoor.example Now"));
+             QLatin1String("Click Here To Visit ") + buildfacts::host + " Now");
 }
 
 void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
@@ -282,8 +269,8 @@ void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
     pressReferAFriend();
     const QString address = site
                             + "kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
-                              "&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40work.example"
-                              "&taf6=http://www.quillmoor.example/orvane-free-birthday-number/";
+                              "&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40work.example&taf6="
+                            + product;
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
     QVERIFY(frmNagScreen2->isVisible());

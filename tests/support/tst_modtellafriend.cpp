@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <utility>
+
 using modTellAFriend::Referral;
 
 Q_DECLARE_METATYPE(Referral)
@@ -16,11 +18,21 @@ Referral filledIn()
             QStringLiteral("Cy"), QStringLiteral("cy@work.example")};
 }
 
-// The address with taf1 as given and the other values of filledIn().
-QString addressWithName(const QString &encodedName)
+// The five typed values in the order of their keys taf1 to taf5.
+constexpr QString Referral::*typedFields[] = {&Referral::referrerName, &Referral::referrerEmail, &Referral::message,
+                                              &Referral::friendName, &Referral::friendEmail};
+
+// The address with the value of one key, taf1 to taf5, as given and the other
+// values of filledIn().
+QString addressWith(int key, const QString &encodedValue)
 {
-    return product + QLatin1String("ssd.php?page=kelv-refer-a-friend&taf1=") + encodedName
-           + QLatin1String("&taf2=ann%40home.example&taf3=Hello&taf4=Cy&taf5=cy%40work.example&taf6=") + product;
+    QStringList values{QStringLiteral("Ann"), QStringLiteral("ann%40home.example"), QStringLiteral("Hello"),
+                       QStringLiteral("Cy"), QStringLiteral("cy%40work.example")};
+    values[key - 1] = encodedValue;
+    QString address = product + QLatin1String("ssd.php?page=kelv-refer-a-friend");
+    for (int i = 0; i < values.size(); ++i)
+        address += QStringLiteral("&taf%1=").arg(i + 1) + values.at(i);
+    return address + QLatin1String("&taf6=") + product;
 }
 
 } // namespace
@@ -80,24 +92,32 @@ void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("encoded");
-    QTest::newRow("ampersand") << "Ann & Bob" << "Ann%20%26%20Bob";
-    QTest::newRow("hash") << "Ann#2" << "Ann%232";
-    QTest::newRow("equals sign") << "taf5=x" << "taf5%3Dx";
-    QTest::newRow("CR LF") << "Ann\r\nBob" << "Ann%0D%0ABob";
-    QTest::newRow("non-ASCII name") << QString::fromUtf8("Zoë Łukasz") << "Zo%C3%AB%20%C5%81ukasz";
-    QTest::newRow("plus, percent and slash") << "1+1%/2" << "1%2B1%25%2F2";
-    QTest::newRow("unreserved characters stay") << "a-b.c_d~E9" << "a-b.c_d~E9";
+    const std::pair<const char *, std::pair<QString, QString>> cases[] = {
+        {"ampersand", {QStringLiteral("Ann & Bob"), QStringLiteral("Ann%20%26%20Bob")}},
+        {"hash", {QStringLiteral("Ann#2"), QStringLiteral("Ann%232")}},
+        {"equals sign", {QStringLiteral("taf5=x"), QStringLiteral("taf5%3Dx")}},
+        {"CR LF", {QStringLiteral("Ann\r\nBob"), QStringLiteral("Ann%0D%0ABob")}},
+        {"non-ASCII name", {QString::fromUtf8("Zoë Łukasz"), QStringLiteral("Zo%C3%AB%20%C5%81ukasz")}},
+        {"plus, percent and slash", {QStringLiteral("1+1%/2"), QStringLiteral("1%2B1%25%2F2")}},
+        {"unreserved characters stay", {QStringLiteral("a-b.c_d~E9"), QStringLiteral("a-b.c_d~E9")}},
+    };
+    for (int key = 1; key <= 5; ++key) {
+        for (const auto &[name, values] : cases)
+            QTest::addRow("taf%d %s", key, name) << key << values.first << values.second;
+    }
 }
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress()
 {
-    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, value);
     QFETCH(QString, encoded);
     Referral referral = filledIn();
-    referral.referrerName = name;
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")), addressWithName(encoded));
+    referral.*typedFields[key - 1] = value;
+    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")), addressWith(key, encoded));
 }
 
 void TestModTellAFriend::aMegabyteValueIsSentWhole()
@@ -105,7 +125,7 @@ void TestModTellAFriend::aMegabyteValueIsSentWhole()
     Referral referral = filledIn();
     referral.referrerName = QString(1 << 20, u'&');
     QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")),
-             addressWithName(QStringLiteral("%26").repeated(1 << 20)));
+             addressWith(1, QStringLiteral("%26").repeated(1 << 20)));
 }
 
 QTEST_GUILESS_MAIN(TestModTellAFriend)

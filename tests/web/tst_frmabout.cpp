@@ -1,7 +1,7 @@
-#include "app/EndRoutine.h"
-#include "app/Forms.h"
+#include "fixture/WindowTest.h"
+#include "forms/EndRoutine.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 #include "web/FrmAbout.h"
 #include "web/Site.h"
@@ -39,21 +39,16 @@ QStringList shownContent(const FrmAbout &about)
 
 } // namespace
 
-class FrmAboutTest : public QObject {
+class FrmAboutTest : public WindowTest {
     Q_OBJECT
 
+public:
+    FrmAboutTest()
+        : WindowTest(Leftovers::Refused)
+    {
+    }
+
 private slots:
-    void init()
-    {
-        m_platform = std::make_unique<RecordingPlatform>();
-    }
-
-    void cleanup()
-    {
-        QVERIFY(noWindowWasLeftLoaded());
-        m_platform.reset();
-    }
-
     void closingKeys_data()
     {
         QTest::addColumn<int>("key");
@@ -103,7 +98,7 @@ private slots:
             QTest::mouseClick(label, Qt::LeftButton);
             stillModal = frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
         });
-        QCOMPARE(m_platform->openedAddresses, QStringList{web::pageAddress(pageKey)});
+        QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(pageKey)});
         QVERIFY(stillModal);
     }
 
@@ -178,9 +173,6 @@ private slots:
         QVERIFY(frmMain.isLoaded());
         modHelp::UnloadAllAndEnd();
     }
-
-private:
-    std::unique_ptr<RecordingPlatform> m_platform;
 };
 
 QTEST_MAIN(FrmAboutTest)

@@ -1,9 +1,9 @@
-#include "app/Application.h"
-#include "app/EndRoutine.h"
-#include "app/Forms.h"
 #include "app/StartUp.h"
+#include "fixture/WindowTest.h"
+#include "forms/Application.h"
+#include "forms/EndRoutine.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmMain.h"
 #include "web/SettingsText.h"
 
@@ -15,27 +15,22 @@ namespace {
 
 QString reminderKey()
 {
-    return app::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
+    return forms::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
 }
 
 } // namespace
 
 // Start-up and every new entry window each run the reminder check.
-class ReminderAtStartUpTest : public QObject {
+class ReminderAtStartUpTest : public WindowTest {
     Q_OBJECT
 
+public:
+    ReminderAtStartUpTest()
+        : WindowTest(Leftovers::Refused)
+    {
+    }
+
 private slots:
-    void init()
-    {
-        m_platform = std::make_unique<RecordingPlatform>();
-    }
-
-    void cleanup()
-    {
-        QVERIFY(noWindowWasLeftLoaded());
-        m_platform.reset();
-    }
-
     void startAsksAtMostOnce_data()
     {
         QTest::addColumn<QString>("stored");
@@ -54,17 +49,17 @@ private slots:
         QFETCH(int, questions);
         QFETCH(QString, storedAfter);
         if (!stored.isEmpty())
-            m_platform->stored.insert(reminderKey(), modHelp::EncodeSetting(stored));
+            m_desktop->stored.insert(reminderKey(), modHelp::EncodeSetting(stored));
         bool entryWindowLoadedWhenAsked = false;
-        m_platform->whileMessageShown = [&](const RecordingPlatform::Message &) {
+        m_desktop->whileMessageShown = [&](const RecordingPlatform::Message &) {
             entryWindowLoadedWhenAsked = frmMain.isLoaded();
         };
 
         app::StartUp();
 
-        QCOMPARE(m_platform->messages.size(), questions);
+        QCOMPARE(m_desktop->messages.size(), questions);
         QVERIFY(!entryWindowLoadedWhenAsked);
-        QCOMPARE(modHelp::DecodeSetting(m_platform->stored.value(reminderKey())), storedAfter);
+        QCOMPARE(modHelp::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
         QVERIFY(frmMain.isLoaded());
         modHelp::UnloadAllAndEnd();
     }
@@ -72,18 +67,15 @@ private slots:
     void entryWindowLoadedAgainChecksAgain()
     {
         app::StartUp();
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_desktop->messages.isEmpty());
 
         frmMain.Unload();
-        m_platform->date = m_platform->date.addDays(15);
+        m_desktop->date = m_desktop->date.addDays(15);
         frmMain.Show();
 
-        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_desktop->messages.size(), 1);
         modHelp::UnloadAllAndEnd();
     }
-
-private:
-    std::unique_ptr<RecordingPlatform> m_platform;
 };
 
 QTEST_MAIN(ReminderAtStartUpTest)

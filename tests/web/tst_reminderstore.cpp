@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "forms/Application.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "web/SettingsText.h"
@@ -39,7 +39,7 @@ private slots:
         QFETCH(QString, text);
         const QString key = modHelp::EncodeSetting(u"Duration");
         const QString value = modHelp::EncodeSetting(text);
-        const QString application = app::applicationName();
+        const QString application = forms::applicationName();
         platform::QtSettingsStore store;
 
         QVERIFY(store.write(application, QStringLiteral("Settings"), key, value));
@@ -55,7 +55,7 @@ private slots:
     {
         platform::QtSettingsStore store;
         const QString key = modHelp::EncodeSetting(u"Duration");
-        QCOMPARE(store.read(app::applicationName(), QStringLiteral("Settings"), key), QString());
+        QCOMPARE(store.read(forms::applicationName(), QStringLiteral("Settings"), key), QString());
     }
 
     void writeIntoAnUncreatableFolderFails()
@@ -66,7 +66,7 @@ private slots:
         // Even root cannot make a folder below a plain file.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + QLatin1String("/home"));
         platform::QtSettingsStore store;
-        const bool written = store.write(app::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
+        const bool written = store.write(forms::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
                                          QStringLiteral("value"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
         QVERIFY(!written);
@@ -90,7 +90,7 @@ private slots:
             QCOMPARE(reader.value(key).toString(), modHelp::EncodeSetting(u"2026-12-08"));
         }
 
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, app::applicationName())
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::applicationName())
             .setValue(key, modHelp::EncodeSetting(u"2026-11-23"));
         modHelp::UpdateReminderCheck();
         modHelp::UpdateReminderCheck();
@@ -102,7 +102,7 @@ private slots:
 private:
     QString settingsFile() const
     {
-        return m_home.filePath(app::applicationName() + QLatin1String(".conf"));
+        return m_home.filePath(forms::applicationName() + QLatin1String(".conf"));
     }
 
     // A file no settings object of this process has read, so what it gives

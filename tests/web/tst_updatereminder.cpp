@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "forms/Application.h"
 #include "platform/RecordingPlatform.h"
 #include "web/SettingsText.h"
 #include "web/Site.h"
@@ -15,7 +15,7 @@ const QString absent = QStringLiteral("(absent)");
 
 QString reminderKey()
 {
-    return app::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
+    return forms::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
 }
 
 } // namespace

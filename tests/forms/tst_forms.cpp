@@ -1,7 +1,7 @@
-#include "app/EndRoutine.h"
-#include "app/Forms.h"
+#include "fixture/WindowTest.h"
+#include "forms/EndRoutine.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,12 +60,11 @@ forms::FormRef<Third> third;
 
 } // namespace
 
-class TestForms : public QObject {
+class TestForms : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void hiddenWindowKeepsItsContents();
     void unloadedWindowComesBackAfresh();
@@ -75,21 +74,12 @@ private slots:
     void endRoutineUnloadsFirstLoadedFirst();
     void endRoutineEntersItselfFromAnUnloadHandler();
     void endRoutineAlsoUnloadsWhatAnUnloadHandlerShows();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
 
 void TestForms::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     events.clear();
-}
-
-void TestForms::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
 }
 
 void TestForms::hiddenWindowKeepsItsContents()

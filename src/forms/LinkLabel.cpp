@@ -1,4 +1,4 @@
-#include "web/LinkLabel.h"
+#include "forms/LinkLabel.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

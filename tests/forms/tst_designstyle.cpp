@@ -1,5 +1,5 @@
-#include "app/DesignStyle.h"
-#include "app/Png.h"
+#include "forms/DesignStyle.h"
+#include "forms/Png.h"
 
 #include <QApplication>
 #include <QFile>
@@ -49,10 +49,10 @@ private slots:
 void TestDesignStyle::windowImagesLoadNoImagePlugin()
 {
     QVERIFY(!imagePluginLoaded());
-    app::DesignStyle style(QStyleFactory::create(QStringLiteral("fusion")));
+    forms::DesignStyle style(QStyleFactory::create(QStringLiteral("fusion")));
     const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QCOMPARE(overflow.availableSizes().size(), 3);
-    QCOMPARE(app::pngPixmap(QStringLiteral(":/orvane.png")).size(), QSize(32, 32));
+    QCOMPARE(forms::pngPixmap(QStringLiteral(":/orvane.png")).size(), QSize(32, 32));
     QGroupBox frame(QStringLiteral("Date Of Birth"));
     frame.resize(200, 60);
     QVERIFY(!frameDrawnBy(style, frame).isNull());
@@ -86,7 +86,7 @@ void TestDesignStyle::framesLookAsFusionDrawsThem()
     frame.setFont(font);
     frame.resize(size);
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
-    const app::DesignStyle design(QStyleFactory::create(QStringLiteral("fusion")));
+    const forms::DesignStyle design(QStyleFactory::create(QStringLiteral("fusion")));
     QCOMPARE(frameDrawnBy(design, frame), frameDrawnBy(*fusion, frame));
 }
 
@@ -105,10 +105,10 @@ void TestDesignStyle::framesAreOneLineOnOtherStyles()
     QFETCH(QString, base);
     QGroupBox frame;
     frame.resize(200, 60);
-    const app::DesignStyle design(QStyleFactory::create(base));
+    const forms::DesignStyle design(QStyleFactory::create(base));
     const QImage image = frameDrawnBy(design, frame);
     const int middle = image.height() / 2;
-    QCOMPARE(image.pixelColor(0, middle), frame.palette().color(QPalette::Window).darker(140));
+    QCOMPARE(image.pixelColor(0, middle).rgba(), frame.palette().color(QPalette::Window).darker(140).rgba());
     QCOMPARE(image.pixelColor(1, middle).alpha(), 0);
     QCOMPARE(image.pixelColor(image.width() - 2, middle).alpha(), 0);
 }

@@ -1,7 +1,7 @@
-#include "app/Forms.h"
+#include "forms/Forms.h"
 
-#include "app/Application.h"
-#include "app/Png.h"
+#include "forms/Application.h"
+#include "forms/Png.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -108,8 +108,8 @@ void load(Form &form)
 {
     QWidget &window = form.window();
     window.setFixedSize(window.size());
-    window.setWindowTitle(app::windowCaption());
-    window.setWindowIcon(app::pngPixmap(QStringLiteral(":/orvane.png")));
+    window.setWindowTitle(forms::windowCaption());
+    window.setWindowIcon(forms::pngPixmap(QStringLiteral(":/orvane.png")));
     form.m_closeToUnload = std::make_unique<CloseToUnload>(form);
     window.installEventFilter(form.m_closeToUnload.get());
     centre(window);

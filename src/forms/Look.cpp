@@ -1,6 +1,6 @@
-#include "app/Look.h"
+#include "forms/Look.h"
 
-#include "app/DesignStyle.h"
+#include "forms/DesignStyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace app {
+namespace forms {
 
 namespace {
 
@@ -39,6 +39,25 @@ QFont designFont(DesignFamily family, qreal points, Emphases emphases)
     return font;
 }
 
+QColor lightBlue()
+{
+    return QColor(124, 165, 231);
+}
+
+QColor navy()
+{
+    return QColor(0, 0, 128);
+}
+
+void paintInDesignColours(QWidget &widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
+{
+    // A fresh palette, as a designed one is, so only these roles are the widget's own.
+    QPalette palette;
+    for (const auto &[role, colour] : colours)
+        palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
 QColor classicButtonFace()
 {
     return QColor(212, 208, 200);
@@ -59,4 +78,4 @@ void drawAsDesigned(std::initializer_list<QWidget *> widgets)
         DesignStyle::adopt(*widget);
 }
 
-} // namespace app
+} // namespace forms

@@ -1,6 +1,7 @@
-#include "app/DesignStyle.h"
+#include "fixture/WindowTest.h"
+#include "forms/DesignStyle.h"
+#include "forms/Look.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -25,7 +26,7 @@ namespace {
 
 enum class Window { Entry, Result, About, Support };
 
-const QColor lightBlue(124, 165, 231);
+const QColor lightBlue = forms::lightBlue();
 
 // What a dark desktop theme hands the program: light text on dark faces.
 QPalette darkDesktop()
@@ -109,7 +110,7 @@ QWidget &shown(Window window)
 
 } // namespace
 
-class TestTheme : public QObject {
+class TestTheme : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -121,33 +122,33 @@ private slots:
     void everyTextReadsOnADarkDesktop();
     void noWindowAsksForAMissingFamily_data();
     void noWindowAsksForAMissingFamily();
+    void designColoursShow_data();
+    void designColoursShow();
     void facesAreFlatLightBlue_data();
     void facesAreFlatLightBlue();
     void openedListKeepsItsColours();
 
 private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
     QPalette m_desktopPalette;
 };
 
 void TestTheme::initTestCase()
 {
     // The program's own style, which draws the faces and lists of the design.
-    QApplication::setStyle(new app::DesignStyle);
+    QApplication::setStyle(new forms::DesignStyle);
 }
 
 void TestTheme::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     m_desktopPalette = QApplication::palette();
     QApplication::setPalette(darkDesktop());
 }
 
 void TestTheme::cleanup()
 {
-    QVERIFY(unloadEveryWindow());
+    WindowTest::cleanup();
     QApplication::setPalette(m_desktopPalette);
-    m_desktop.reset();
 }
 
 void TestTheme::everyTextReadsOnADarkDesktop_data()
@@ -212,6 +213,53 @@ void TestTheme::noWindowAsksForAMissingFamily()
         if (family != desktopFamily)
             QVERIFY2(installed.contains(family), qPrintable(widget->objectName() + QLatin1String(": ") + family));
     }
+}
+
+void TestTheme::designColoursShow_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<double>("share");
+    const QColor white(Qt::white);
+    QTest::newRow("entry window") << Window::Entry << QStringLiteral("centralwidget") << lightBlue << 0.3;
+    QTest::newRow("first name box") << Window::Entry << QStringLiteral("txtFirstName") << lightBlue << 0.5;
+    QTest::newRow("middle name box") << Window::Entry << QStringLiteral("txtMiddleName") << lightBlue << 0.5;
+    QTest::newRow("last name box") << Window::Entry << QStringLiteral("txtLastName") << lightBlue << 0.5;
+    QTest::newRow("result window") << Window::Result << QString() << lightBlue << 0.3;
+    QTest::newRow("reading") << Window::Result << QStringLiteral("txtDisplay") << lightBlue << 0.5;
+    QTest::newRow("about window") << Window::About << QString() << lightBlue << 0.5;
+    QTest::newRow("about window's text") << Window::About << QStringLiteral("Label1") << white << 0.001;
+    QTest::newRow("support window") << Window::Support << QString() << white << 0.3;
+    QTest::newRow("software frame") << Window::Support << QStringLiteral("Frame6") << forms::navy() << 0.03;
+    QTest::newRow("software frame's text") << Window::Support << QStringLiteral("Label3") << white << 0.001;
+    QTest::newRow("software link")
+        << Window::Support << QStringLiteral("lblGoToHome") << QColor(255, 255, 0) << 0.001;
+    QTest::newRow("referral frame") << Window::Support << QStringLiteral("Frame2") << forms::navy() << 0.1;
+    QTest::newRow("visit button's text") << Window::Support << QStringLiteral("Check1") << QColor(0, 0, 192) << 0.001;
+}
+
+// The colours of the design, on a dark desktop too: each covers at least its
+// share of the window or control.
+void TestTheme::designColoursShow()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    QFETCH(double, share);
+    QWidget &top = shown(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QWidget *area = name.isEmpty() ? &top : top.findChild<QWidget *>(name);
+    QVERIFY(area);
+
+    const QImage image = area->grab().toImage();
+    qsizetype matching = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            matching += image.pixelColor(x, y) == colour ? 1 : 0;
+    }
+    const double found = double(matching) / double(image.width() * image.height());
+    QVERIFY2(found >= share, qPrintable(QStringLiteral("%1 covers %2").arg(colour.name()).arg(found)));
 }
 
 void TestTheme::facesAreFlatLightBlue_data()

@@ -1,6 +1,6 @@
-#include "app/Forms.h"
+#include "fixture/WindowTest.h"
+#include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
-#include "platform/Windows.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -62,33 +62,23 @@ void runModalLoop(const RecordingPlatform::Message &)
 
 } // namespace
 
-class TestExitSequence : public QObject {
+class TestExitSequence : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void leavingShowsTheSupportWindowUntilItCloses_data();
     void leavingShowsTheSupportWindowUntilItCloses();
     void switchesNeverLeaveTheSupportWindowOnScreen();
     void switchesNeverPutTheSupportWindowOnScreen_data();
     void switchesNeverPutTheSupportWindowOnScreen();
-
-private:
-    std::unique_ptr<RecordingPlatform> m_desktop;
 };
 
 void TestExitSequence::init()
 {
-    m_desktop = std::make_unique<RecordingPlatform>();
+    WindowTest::init();
     frmMain.Show();
-}
-
-void TestExitSequence::cleanup()
-{
-    QVERIFY(unloadEveryWindow());
-    m_desktop.reset();
 }
 
 void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses_data()

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace app {
+namespace forms {
 
 // A PNG read by Qt's built-in reader alone, and kept in Qt's pixmap cache for
 // the next window. Left to detect the format, even of a file named .png,
@@ -11,4 +11,4 @@ namespace app {
 // of them (and libjpeg) into the process.
 QPixmap pngPixmap(const QString &path);
 
-} // namespace app
+} // namespace forms

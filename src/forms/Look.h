@@ -3,12 +3,14 @@
 #include <QColor>
 #include <QFlags>
 #include <QFont>
+#include <QPalette>
 
 #include <initializer_list>
+#include <utility>
 
 class QWidget;
 
-namespace app {
+namespace forms {
 
 // The two families the windows were drawn with.
 enum class DesignFamily { Verdana, MsSansSerif };
@@ -19,6 +21,16 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Emphases)
 
 // A font of the design in the installed family that stands for it.
 QFont designFont(DesignFamily family, qreal points, Emphases emphases = Emphasis::Plain);
+
+// The light blue of the entry, result and about windows.
+QColor lightBlue();
+
+// The navy of the support window's frames.
+QColor navy();
+
+// Gives the widget the colours of its design, the same in every state; the
+// roles not named stay the desktop's.
+void paintInDesignColours(QWidget &widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);
 
 // The button face of the classic light desktop, for texts whose design colour
 // was chosen against it.
@@ -34,4 +46,4 @@ void frameInDesktopColours(std::initializer_list<QWidget *> widgets);
 // application's DesignStyle draws them so.
 void drawAsDesigned(std::initializer_list<QWidget *> widgets);
 
-} // namespace app
+} // namespace forms

@@ -1,9 +1,9 @@
-#include "app/Png.h"
+#include "forms/Png.h"
 
 #include <QImageReader>
 #include <QPixmapCache>
 
-namespace app {
+namespace forms {
 
 QPixmap pngPixmap(const QString &path)
 {
@@ -17,4 +17,4 @@ QPixmap pngPixmap(const QString &path)
     return pixmap;
 }
 
-} // namespace app
+} // namespace forms

@@ -4,7 +4,7 @@
 
 class QStyleOptionGroupBox;
 
-namespace app {
+namespace forms {
 
 // The platform's style, with what the windows need of their own. A control
 // handed to adopt() has a flat face and, for a list, a plain drop-down; an
@@ -36,4 +36,4 @@ private:
     void drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const;
 };
 
-} // namespace app
+} // namespace forms

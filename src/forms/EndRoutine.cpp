@@ -1,6 +1,6 @@
-#include "app/EndRoutine.h"
+#include "forms/EndRoutine.h"
 
-#include "app/Forms.h"
+#include "forms/Forms.h"
 #include "platform/Platform.h"
 
 namespace modHelp {

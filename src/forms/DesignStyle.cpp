@@ -1,6 +1,6 @@
-#include "app/DesignStyle.h"
+#include "forms/DesignStyle.h"
 
-#include "app/Png.h"
+#include "forms/Png.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
-namespace app {
+namespace forms {
 
 namespace {
 
@@ -165,4 +165,4 @@ void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, c
     painter.restore();
 }
 
-} // namespace app
+} // namespace forms

@@ -2,9 +2,7 @@
 
 #include <QString>
 
-class QApplication;
-
-namespace app {
+namespace forms {
 
 // Title of the program as a whole: every message box carries it.
 QString applicationTitle();
@@ -12,17 +10,14 @@ QString applicationTitle();
 // Caption of every window: the title and the version.
 QString windowCaption();
 
-// The version of the build, as in "1.45".
+// The version of the build, major and minor, as the project declares it.
 QString applicationVersion();
 
 // Reverse-DNS id the desktop entry, the icon and the metainfo are named after.
 QString applicationId();
 
-// The executable's file name without its extension.
+// The name the program was built under, whatever its file is called: it
+// addresses the settings and the lock, so every copy finds the same ones.
 QString applicationName();
 
-// What the program asks of Qt before its first window: its version and
-// desktop id, no quitting when a window closes, and its style.
-void setUpApplication(QApplication &application);
-
-} // namespace app
+} // namespace forms
