@@ -50,18 +50,14 @@ void DesignStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         drawFrameLine(*option, *painter, widget);
         return;
     }
-    if (element == PE_PanelButtonCommand && adopted(widget)) {
-        paintFace(*option, *painter);
-        return;
-    }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void DesignStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                               const QWidget *widget) const
 {
-    // Windows' own styles draw a button's face from the theme, never from
-    // the panel it asks for.
+    // Here, not at the button's panel: Windows' own styles draw the face from
+    // the theme and never ask for the panel.
     if (element == CE_PushButtonBevel && adopted(widget)) {
         paintFace(*option, *painter);
         return;
