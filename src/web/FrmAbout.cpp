@@ -3,6 +3,7 @@
 #include "forms/Application.h"
 #include "forms/Look.h"
 #include "ui_FrmAbout.h"
+#include "web/LinkPlacement.h"
 #include "web/PageOpeners.h"
 #include "web/Site.h"
 
@@ -33,6 +34,7 @@ FrmAbout::FrmAbout()
                                         "the tarot, come to ")
                           + web::host() + QLatin1String(", home of Velmora Softwares."));
     m_ui->lblHomePage->setText(QLatin1String("Click here to visit ") + web::host());
+    placeHomePageLink();
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
@@ -40,6 +42,26 @@ FrmAbout::FrmAbout()
 }
 
 FrmAbout::~FrmAbout() = default;
+
+// The link is designed to follow the description's last words, which wrap
+// differently with each system's fonts.
+void FrmAbout::placeHomePageLink()
+{
+    const QLabel &description = *m_ui->Label1;
+    QLabel &link = *m_ui->lblHomePage;
+    const web::LinkPlace place =
+        web::placeLinkAfter(description.text(), description.font(), description.geometry(),
+                            QRect(link.pos(), QSize(link.sizeHint().width(), link.height())),
+                            description.geometry().right() + 1);
+    link.setGeometry(place.link);
+    if (place.push == 0)
+        return;
+    for (QWidget *below : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (below != &link && below->y() > description.geometry().bottom())
+            below->move(below->x(), below->y() + place.push);
+    }
+    resize(width(), height() + place.push);
+}
 
 void FrmAbout::reject()
 {

@@ -22,6 +22,7 @@ public:
     void reject() override;
 
 private:
+    void placeHomePageLink();
     void cmdOK_Click();
     void lblHomePage_Click();
     void lblCobrand_Click();
