@@ -61,8 +61,10 @@ apps_entry() {
     registry "$uninstall_root" /s | awk -v RS= -v line="    DisplayName    REG_SZ    $product" \
         'index("\n" $0 "\n", "\n" line "\n")'
 }
+# The setting's name and value are in the program's own code, which reg prints
+# as bytes that are not UTF-8: grep reads them as plain bytes.
 has_setting() {
-    registry "$settings_key" | grep -qE '^ +[^ ].* +REG_SZ +[^ ]'
+    registry "$settings_key" | LC_ALL=C grep -qE '^ +[^ ].* +REG_SZ +[^ ]'
 }
 
 # Visible windows whose title is exactly TITLE.

@@ -26,16 +26,28 @@ struct Control {
     const char *description;
 };
 
+// What a list is spoken by: on Linux its current item, so that its description
+// tells which list it is; on Windows its name.
+constexpr const char *listSpoken(const char *currentItem, const char *name)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(currentItem);
+    return name;
+#else
+    Q_UNUSED(name);
+    return currentItem;
+#endif
+}
+
 // Every control that takes the focus, window by window; <host> stands for the
-// maker's host. On Linux a list is spoken by its current item, so its
-// description tells which list it is.
+// maker's host.
 const Control focusable[] = {
     {"entry", "txtFirstName", QAccessible::EditableText, "First Name", ""},
     {"entry", "txtMiddleName", QAccessible::EditableText, "Middle Name", ""},
     {"entry", "txtLastName", QAccessible::EditableText, "Last Name", ""},
-    {"entry", "cboMonth", QAccessible::ComboBox, "January", "Month of birth"},
-    {"entry", "cboDate", QAccessible::ComboBox, "1", "Day of birth"},
-    {"entry", "cboYear", QAccessible::ComboBox, "1900", "Year of birth"},
+    {"entry", "cboMonth", QAccessible::ComboBox, listSpoken("January", "Month"), "Month of birth"},
+    {"entry", "cboDate", QAccessible::ComboBox, listSpoken("1", "Day"), "Day of birth"},
+    {"entry", "cboYear", QAccessible::ComboBox, listSpoken("1900", "Year"), "Year of birth"},
     {"entry", "cmdNext", QAccessible::Button, "Next", ""},
     {"result", "cmdback", QAccessible::Button, "Back", ""},
     {"result", "txtDisplay", QAccessible::EditableText, "Your Birthday Number Reading", ""},

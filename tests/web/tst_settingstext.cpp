@@ -53,6 +53,8 @@ private slots:
     // The table against the system's own converter, over every UTF-16 unit.
     void agreesWithTheSystemCodePage()
     {
+        if (!QStringDecoder("windows-1252").isValid())
+            QSKIP("This Qt converts no windows-1252: it was built without ICU");
         for (int code = 0; code <= 255; ++code) {
             QStringDecoder decoder("windows-1252");
             const char byte = static_cast<char>(code);
