@@ -40,5 +40,8 @@ inline QString answerOf(QProcess &copy)
 inline bool endsCleanly(QProcess &copy)
 {
     copy.closeWriteChannel();
-    return copy.waitForFinished(60000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0;
+    // A refused copy may have ended already, and Windows may have said so while
+    // another copy was waited for: waiting for its end again would fail.
+    const bool ended = copy.state() == QProcess::NotRunning || copy.waitForFinished(60000);
+    return ended && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0;
 }
