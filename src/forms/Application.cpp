@@ -9,6 +9,11 @@ QString applicationTitle()
     return QString::fromUtf8(buildfacts::title);
 }
 
+QString applicationMaker()
+{
+    return QString::fromUtf8(buildfacts::maker);
+}
+
 QString windowCaption()
 {
     return QString::fromUtf8(buildfacts::caption);

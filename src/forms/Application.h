@@ -7,6 +7,9 @@ namespace forms {
 // Title of the program as a whole: every message box carries it.
 QString applicationTitle();
 
+// The maker of the program, whose name Windows keeps the settings under.
+QString applicationMaker();
+
 // Caption of every window: the title and the version.
 QString windowCaption();
 

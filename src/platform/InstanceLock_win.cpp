@@ -1,6 +1,7 @@
 #include "platform/InstanceLock.h"
 
 #include <windows.h>
+#include <sddl.h>
 
 namespace platform {
 
@@ -24,9 +25,9 @@ public:
             return true;
         HANDLE handle = CreateMutexW(nullptr, FALSE, reinterpret_cast<LPCWSTR>(m_name.utf16()));
         const DWORD error = GetLastError();
-        // A mutex that cannot be created at all must not keep the program from running.
+        // A copy of the same user's started elevated holds a mutex this one may not open.
         if (!handle)
-            return true;
+            return error != ERROR_ACCESS_DENIED;
         if (error == ERROR_ALREADY_EXISTS) {
             CloseHandle(handle);
             return false;
@@ -47,6 +48,26 @@ private:
     HANDLE m_handle = nullptr;
 };
 
+// The user's security identifier as text (S-1-5-21-...); empty if the system does not say.
+QString userSid()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    QByteArray buffer(static_cast<qsizetype>(size), Qt::Uninitialized);
+    QString sid;
+    LPWSTR text = nullptr;
+    if (size && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)
+        && ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid, &text)) {
+        sid = QString::fromWCharArray(text);
+        LocalFree(text);
+    }
+    CloseHandle(token);
+    return sid;
+}
+
 } // namespace
 
 std::unique_ptr<InstanceLock> makeInstanceLock(const QString &name)
@@ -56,12 +77,10 @@ std::unique_ptr<InstanceLock> makeInstanceLock(const QString &name)
 
 QString userInstanceLockName(const QString &, const QString &applicationId)
 {
-    // The session's namespace: each signed-in user has a copy of their own.
-    return QLatin1String("Local\\") + applicationId;
-}
-
-void keepQuietWithoutRuntimeFolder()
-{
+    // The global namespace, named after the user: one copy per user in all
+    // sessions, and a mutex someone else made under the program's name alone
+    // stops nobody.
+    return QLatin1String("Global\\") + applicationId + QLatin1Char('.') + userSid();
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/Browser.h"
 #include "platform/InstanceLock.h"
+#include "platform/SettingsPlace.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,6 +35,11 @@ QUrl urlForAddress(const QString &address)
     return QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
 }
 
+bool isWebAddress(const QUrl &url)
+{
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
 float unitFloatFromBits(std::uint32_t bits)
 {
     return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
@@ -42,7 +48,9 @@ float unitFloatFromBits(std::uint32_t bits)
 void QtShell::openAddress(const QString &address)
 {
     const QUrl url = urlForAddress(address);
-    if (url.isValid() && openInBrowser(url))
+    if (!url.isValid() || !isWebAddress(url))
+        return;
+    if (openInBrowser(url))
         return;
     // Cut before the query, which holds what the user typed.
     qWarning("No browser could be asked to open %s",
@@ -83,16 +91,28 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+QtSettingsStore::QtSettingsStore(QString maker, QString product)
+    : m_maker(std::move(maker))
+    , m_product(std::move(product))
+{
+}
+
 QString QtSettingsStore::read(const QString &application, const QString &section, const QString &key)
 {
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product);
+    if (place.path.isEmpty())
+        return {};
+    const QSettings store(place.path, place.format);
     return store.value(section + QLatin1Char('/') + key).toString();
 }
 
 bool QtSettingsStore::write(const QString &application, const QString &section, const QString &key,
                             const QString &value)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product);
+    if (place.path.isEmpty())
+        return false;
+    QSettings store(place.path, place.format);
     store.setValue(section + QLatin1Char('/') + key, value);
     store.sync();
     return store.status() == QSettings::NoError;
@@ -147,8 +167,9 @@ float TimerSeededRandom::next()
     return unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
 }
 
-QtPlatform::QtPlatform(const QString &applicationTitle, const QString &lockName)
+QtPlatform::QtPlatform(const QString &applicationTitle, const QString &maker, const QString &lockName)
     : m_messageBox(applicationTitle)
+    , m_settings(maker, applicationTitle)
     , m_process(lockName)
 {
 }

@@ -13,6 +13,10 @@ namespace platform {
 // The address as the browser must receive it: Qt is not allowed to re-encode it.
 QUrl urlForAddress(const QString &address);
 
+// Only web pages go to the browser: a file or script address could run
+// something on the user's computer.
+bool isWebAddress(const QUrl &url);
+
 // Uses the top 24 bits, as many as a float holds, so the result is never 1.
 float unitFloatFromBits(std::uint32_t bits);
 
@@ -30,11 +34,17 @@ private:
     QString m_title;
 };
 
+// Each system's own store, in the place userSettingsPlace() gives.
 class QtSettingsStore final : public SettingsStore {
 public:
+    QtSettingsStore(QString maker, QString product);
     QString read(const QString &application, const QString &section, const QString &key) override;
     bool write(const QString &application, const QString &section, const QString &key,
                const QString &value) override;
+
+private:
+    QString m_maker;
+    QString m_product;
 };
 
 class QtClipboard final : public Clipboard {
@@ -76,7 +86,8 @@ private:
 // The real services, for main.
 class QtPlatform {
 public:
-    QtPlatform(const QString &applicationTitle, const QString &lockName);
+    // The title names the product, whose settings are kept under its maker's where the system wants it.
+    QtPlatform(const QString &applicationTitle, const QString &maker, const QString &lockName);
     Services services();
 
 private:

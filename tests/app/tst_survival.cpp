@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
+#include "forms/Application.h"
 #include "forms/Forms.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
@@ -181,7 +182,7 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     }
     }
 
-    platform::QtSettingsStore store;
+    platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
     platform::Services services = platform::install({});
     services.settings = &store;
     platform::install(services);

@@ -6,6 +6,7 @@
 #include "forms/Application.h"
 #include "forms/EndRoutine.h"
 #include "platform/InstanceLock.h"
+#include "platform/ProcessStart.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -14,12 +15,12 @@
 
 int main(int argc, char *argv[])
 {
-    platform::keepQuietWithoutRuntimeFolder();
+    platform::prepareProcess();
     QApplication application(argc, argv);
     app::setUpApplication(application);
     const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                   : platform::userInstanceLockName(forms::applicationName(), forms::applicationId());
-    platform::QtPlatform desktop(forms::applicationTitle(), lock);
+    platform::QtPlatform desktop(forms::applicationTitle(), forms::applicationMaker(), lock);
     platform::install(desktop.services());
     // Asked first, so that a refused copy ends here instead of waiting on its box.
     const bool refused = platform::process().previousInstanceRunning();

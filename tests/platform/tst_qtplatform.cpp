@@ -1,8 +1,11 @@
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
+#include "platform/SettingsPlace.h"
 #include "ProbeCopies.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -21,6 +24,11 @@ private slots:
     void addressReachesTheBrowserUnchanged();
     void settingComesBackFromTheStore_data();
     void settingComesBackFromTheStore();
+    void settingsLiveWhereTheSystemKeepsThem();
+    void portableCopyKeepsItsSettingsBesideIt_data();
+    void portableCopyKeepsItsSettingsBesideIt();
+    void onlyWebAddressesAreOpened_data();
+    void onlyWebAddressesAreOpened();
     void secondCopyFindsTheFirst();
     void copiesStartedTogetherLetExactlyOneRun();
     void killedCopyLocksNobodyOut();
@@ -100,11 +108,84 @@ void TestQtPlatform::settingComesBackFromTheStore()
     QFETCH(QString, value);
     // The user's store itself (a private one in the test's environment), under a name no program uses.
     const QString application = QStringLiteral("orvane-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    platform::QtSettingsStore store;
+    const QString maker = QStringLiteral("Orvane Test");
+    platform::QtSettingsStore store(maker, application);
     QVERIFY(store.write(application, QStringLiteral("Settings"), QStringLiteral("Key"), value));
     QCOMPARE(store.read(application, QStringLiteral("Settings"), QStringLiteral("Key")), value);
     QCOMPARE(store.read(application, QStringLiteral("Settings"), QStringLiteral("Other")), QString());
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, application).clear();
+    const platform::SettingsPlace place = platform::userSettingsPlace(application, maker, application);
+    QSettings(place.path, place.format).clear();
+}
+
+void TestQtPlatform::settingsLiveWhereTheSystemKeepsThem()
+{
+    const platform::SettingsPlace place =
+        platform::userSettingsPlace(QStringLiteral("orvane-birthday-number"), QStringLiteral("Quillmoor"),
+                                    QStringLiteral("Orvane Birthday Number"));
+    QCOMPARE(place.format, QSettings::NativeFormat);
+#ifdef Q_OS_WIN
+    QCOMPARE(place.path, QStringLiteral("HKEY_CURRENT_USER\\Software\\Quillmoor\\Orvane Birthday Number"));
+#else
+    // Where every earlier version kept its file.
+    QCOMPARE(place.path, QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                             .filePath(QStringLiteral("orvane-birthday-number.conf")));
+#endif
+}
+
+void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt_data()
+{
+    QTest::addColumn<bool>("marked");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("portable") << true << true;
+    QTest::newRow("portable on a medium that cannot be written") << true << false;
+    QTest::newRow("installed") << false << true;
+}
+
+void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
+{
+    QFETCH(bool, marked);
+    QFETCH(bool, writable);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    // Even root cannot make a folder below a plain file.
+    const QString program = root.filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkdir(program));
+    if (marked)
+        QVERIFY(QFile(QDir(program).filePath(QLatin1String(platform::portableMarker))).open(QIODevice::WriteOnly));
+    if (!writable)
+        QVERIFY(QFile(QDir(program).filePath(QStringLiteral("config"))).open(QIODevice::WriteOnly));
+
+    QCOMPARE(platform::isPortableCopy(program), marked);
+    const platform::SettingsPlace place = platform::portableSettingsPlace(program, QStringLiteral("app"));
+    if (!writable) {
+        QVERIFY(place.path.isEmpty());
+        return;
+    }
+    QCOMPARE(place.path, QDir(program).filePath(QStringLiteral("config/app.ini")));
+    QCOMPARE(place.format, QSettings::IniFormat);
+    // Nothing is left of finding out that the folder can be written.
+    QCOMPARE(QDir(QDir(program).filePath(QStringLiteral("config"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
+}
+
+void TestQtPlatform::onlyWebAddressesAreOpened_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("http") << QStringLiteral("http://h.example/p/") << true;
+    QTest::newRow("https") << QStringLiteral("https://h.example/p/") << true;
+    QTest::newRow("upper-case scheme") << QStringLiteral("HTTP://h.example/p/") << true;
+    QTest::newRow("file") << QStringLiteral("file:///etc/passwd") << false;
+    QTest::newRow("script") << QStringLiteral("javascript:alert(1)") << false;
+    QTest::newRow("look-alike scheme") << QStringLiteral("https-evil://h.example/") << false;
+    QTest::newRow("no scheme") << QStringLiteral("h.example/p/") << false;
+}
+
+void TestQtPlatform::onlyWebAddressesAreOpened()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, opened);
+    QCOMPARE(platform::isWebAddress(platform::urlForAddress(address)), opened);
 }
 
 void TestQtPlatform::secondCopyFindsTheFirst()

@@ -3,6 +3,7 @@
 #include "web/Site.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 // The address reaches the browser the desktop starts, here a stand-in first on
@@ -11,9 +12,29 @@ class TestQtShell : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void browserGetsTheAddressExactly_data();
     void browserGetsTheAddressExactly();
+    void onlyWebAddressesReachTheBrowser_data();
+    void onlyWebAddressesReachTheBrowser();
+
+private:
+    // The addresses the stand-in was given, one a line.
+    static QStringList opened();
 };
+
+void TestQtShell::init()
+{
+    QFile::remove(QStringLiteral(STAND_IN_BROWSER_LOG));
+}
+
+QStringList TestQtShell::opened()
+{
+    QFile log(QStringLiteral(STAND_IN_BROWSER_LOG));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 void TestQtShell::browserGetsTheAddressExactly_data()
 {
@@ -31,15 +52,35 @@ void TestQtShell::browserGetsTheAddressExactly()
     const modTellAFriend::Referral referral{name, QStringLiteral("ann@lee.example"), message,
                                             QStringLiteral("Friend Person"), QStringLiteral("friend@person.example")};
     const QString address = modTellAFriend::referralAddress(referral, web::host());
-    QFile opened(QStringLiteral(STAND_IN_BROWSER_LOG));
-    opened.remove();
 
     platform::QtShell().openAddress(address);
 
-    // The stand-in writes its file whole, by renaming it into place.
-    QTRY_VERIFY_WITH_TIMEOUT(opened.exists(), 60000);
-    QVERIFY(opened.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), address);
+    QTRY_VERIFY_WITH_TIMEOUT(!opened().isEmpty(), 60000);
+    QCOMPARE(opened(), QStringList{address});
+}
+
+void TestQtShell::onlyWebAddressesReachTheBrowser_data()
+{
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("file") << QStringLiteral("file:///C:/Windows/System32/calc.exe");
+    QTest::newRow("script") << QStringLiteral("javascript:alert(1)");
+    QTest::newRow("other scheme") << QStringLiteral("ms-settings:privacy");
+    QTest::newRow("no scheme") << QStringLiteral("www.quillmoor.example/page");
+}
+
+void TestQtShell::onlyWebAddressesReachTheBrowser()
+{
+    QFETCH(QString, refused);
+    const QString accepted = QStringLiteral("https://h.example/after");
+    // Refused without a word in the log.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+
+    platform::QtShell().openAddress(refused);
+    platform::QtShell().openAddress(accepted);
+
+    // Had the refused one been started, it would have been noted by now.
+    QTRY_VERIFY_WITH_TIMEOUT(opened().contains(accepted), 60000);
+    QCOMPARE(opened(), QStringList{accepted});
 }
 
 QTEST_MAIN(TestQtShell)

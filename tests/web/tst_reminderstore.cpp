@@ -40,7 +40,7 @@ private slots:
         const QString key = modHelp::EncodeSetting(u"Duration");
         const QString value = modHelp::EncodeSetting(text);
         const QString application = forms::applicationName();
-        platform::QtSettingsStore store;
+        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
 
         QVERIFY(store.write(application, QStringLiteral("Settings"), key, value));
 
@@ -53,7 +53,7 @@ private slots:
 
     void absentKeyReadsEmpty()
     {
-        platform::QtSettingsStore store;
+        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
         const QString key = modHelp::EncodeSetting(u"Duration");
         QCOMPARE(store.read(forms::applicationName(), QStringLiteral("Settings"), key), QString());
     }
@@ -65,7 +65,7 @@ private slots:
         blocker.close();
         // Even root cannot make a folder below a plain file.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + QLatin1String("/home"));
-        platform::QtSettingsStore store;
+        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
         const bool written = store.write(forms::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
                                          QStringLiteral("value"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
@@ -75,7 +75,7 @@ private slots:
     void startsAskOnlyOnceTheFileDateIsDue()
     {
         RecordingPlatform recording;
-        platform::QtSettingsStore store;
+        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
         // The recording platform puts back what it replaced when it goes.
         platform::install({&recording, &recording, &store, &recording, &recording, &recording, &recording});
         const QString key = QLatin1String("Settings/") + modHelp::EncodeSetting(u"Duration");
