@@ -7,21 +7,37 @@
 #   MSI, ZIP    the files to make
 #   SIGN_CERT, SIGN_KEY   certificate (chain) and private key; no signing when empty
 #   SIGN_PASSWORD_FILE    the key's password, if it has one
+#   SIGN_TIMESTAMP_URL    a time-stamping service, whose stamp keeps a signature
+#                         trusted after the certificate expires; none when empty
+# The same program and settings give the same bytes: every time written is the
+# source date, in UTC, and every identifier is derived from what is packed.
 cmake_minimum_required(VERSION 3.25)
 include("${SETTINGS}")
+
+set(ENV{TZ} UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${SOURCE_DATE_EPOCH}")
+string(TIMESTAMP source_date "%Y-%m-%d %H:%M:%S" UTC)
 
 function(run)
     execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${WORK}" COMMAND_ERROR_IS_FATAL ANY OUTPUT_QUIET)
 endfunction()
+# wixl and msibuild write the clock's time into the MSI and take no other.
+function(run_at_source_date)
+    run("${FAKETIME}" -f "@${source_date}" ${ARGN})
+endfunction()
+function(set_source_date)
+    run(touch -h -d "@${SOURCE_DATE_EPOCH}" ${ARGN})
+endfunction()
 
-# Without a time stamp, so that signing needs no network; a time-stamped
-# signature can be added later with osslsigncode add.
 function(sign in out)
-    set(password)
+    set(options)
     if(SIGN_PASSWORD_FILE)
-        set(password -readpass "${SIGN_PASSWORD_FILE}")
+        list(APPEND options -readpass "${SIGN_PASSWORD_FILE}")
     endif()
-    run("${OSSLSIGNCODE}" sign -certs "${SIGN_CERT}" -key "${SIGN_KEY}" ${password} -h sha256
+    if(SIGN_TIMESTAMP_URL)
+        list(APPEND options -ts "${SIGN_TIMESTAMP_URL}")
+    endif()
+    run("${OSSLSIGNCODE}" sign -certs "${SIGN_CERT}" -key "${SIGN_KEY}" ${options} -h sha256
         -n "${SIGN_NAME}" -i "${SIGN_URL}" -in "${in}" -out "${out}")
 endfunction()
 
@@ -40,18 +56,43 @@ if(SIGN_CERT)
     set(program "${program_name}")
 endif()
 file(COPY_FILE "${ICON}" "${WORK}/program.ico")
+set_source_date("${WORK}/${program}" "${WORK}/program.ico")
+
+# A package of other content is another product to Windows Installer, of the
+# same version or not, and gets codes of its own; the same content, the same codes.
+file(SHA256 "${WORK}/${program}" program_hash)
+file(SHA256 "${WORK}/program.ico" icon_hash)
+file(SHA256 "${WXS}" wxs_hash)
+set(content "${VERSION} ${program_hash} ${icon_hash} ${wxs_hash}")
+string(UUID product_code NAMESPACE "${UPGRADE_CODE}" NAME "product ${content}" TYPE SHA1 UPPER)
+string(UUID package_code NAMESPACE "${UPGRADE_CODE}" NAME "package ${content}" TYPE SHA1 UPPER)
 
 set(msi "${MSI}")
 if(SIGN_CERT)
     set(msi "${WORK}/unsigned/installer.msi")
 endif()
-run("${WIXL}" --arch x64 -D "Program=${program}" -D Icon=program.ico -o "${msi}" "${WXS}")
+run_at_source_date("${WIXL}" --arch x64 -D "Program=${program}" -D Icon=program.ico -D "ProductCode=${product_code}"
+    -o "${msi}" "${WXS}")
+# wixl leaves out the upgrade row's attribute that makes it take the same
+# version too (msidbUpgradeAttributesVersionMaxInclusive, with MigrateFeatures);
+# the upgrade row is a key of its table, so it is made anew. The package code
+# is the summary's revision.
+run_at_source_date("${MSIBUILD}" "${msi}"
+    -q "DELETE FROM `Upgrade` WHERE `ActionProperty` = 'WIX_UPGRADE_DETECTED'"
+    -q "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${UPGRADE_CODE}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')"
+    -s "${TITLE} ${VERSION}" "${MAKER}" "x64;1033" "{${package_code}}")
 if(SIGN_CERT)
     sign("${msi}" "${MSI}")
 endif()
 
+# The marker file makes the copy keep its setting beside itself.
+set(packed "${folder}/${program_name}" "${folder}/README.txt" "${folder}/.portable")
 file(COPY_FILE "${WORK}/${program}" "${WORK}/zip/${folder}/${program_name}")
 file(COPY_FILE "${README}" "${WORK}/zip/${folder}/README.txt")
-# -X: no owner ids or Unix extra fields, which mean nothing on Windows.
-execute_process(COMMAND "${ZIP_TOOL}" -X -r -q "${ZIP}" "${folder}" WORKING_DIRECTORY "${WORK}/zip"
+file(TOUCH "${WORK}/zip/${folder}/.portable")
+list(TRANSFORM packed PREPEND "${WORK}/zip/" OUTPUT_VARIABLE packed_paths)
+set_source_date(${packed_paths})
+# In this order, without folder entries, owner ids or Unix extra fields, which
+# mean nothing on Windows; zip writes local times, here UTC.
+execute_process(COMMAND "${ZIP_TOOL}" -X -D -q "${ZIP}" ${packed} WORKING_DIRECTORY "${WORK}/zip"
     COMMAND_ERROR_IS_FATAL ANY)
