@@ -21,5 +21,7 @@ endif()
 if(NOT ORVANE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
     message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a number of seconds, not \"${ORVANE_SOURCE_DATE_EPOCH}\"")
 endif()
+# For whoever builds again and compares.
+set(ORVANE_SOURCE_DATE_EPOCH "${ORVANE_SOURCE_DATE_EPOCH}" CACHE INTERNAL "The source date of this build")
 # CMake's own time stamps take it from the environment.
 set(ENV{SOURCE_DATE_EPOCH} "${ORVANE_SOURCE_DATE_EPOCH}")

@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
-# Installs the MSI in a Wine prefix of its own, on an X server of its own with a
-# window manager, uses the installed program as a user would, and uninstalls it.
-# Usage: check-installer.sh MSI MAKER PRODUCT PROGRAM VERSION HOST SETTINGS_KEY
+# In a Wine prefix of its own, on an X server of its own with a window manager:
+# starts the portable copy and finds nothing of it outside its folder; then
+# installs the MSI, uses the installed program as a user would, and
+# uninstalls it; then installs the same version rebuilt, a later version and
+# an earlier one, which is refused, and finds the user's setting kept by all.
+# Usage: check-installer.sh WINE MSI ZIP MAKER PRODUCT PROGRAM VERSION HOST
 set -euo pipefail
-msi=$1 maker=$2 product=$3 program=$4 version=$5 host=$6 settings_key=$7
+wine=$1 msi=$2 zip=$3 maker=$4 product=$5 program=$6 version=$7 host=$8
+settings_key="HKCU\\Software\\$maker\\$product\\Settings"
 caption="$product v$version"
 pages="http://$host/orvane-free-birthday-number/ssd.php?page="
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+wineserver=${wine%/*}/wineserver64
 uninstall_root='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 work=$(mktemp -d)
-xvfb= wm= second=
+xvfb='' wm='' second='' portable=''
 export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all
 # No Mono or Gecko to offer, and no menu entries on the real user's desktop.
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 cleanup() {
     [ -z "$second" ] || kill "$second" 2>/dev/null || true
+    [ -z "$portable" ] || kill "$portable" 2>/dev/null || true
     "$wineserver" -k 2>/dev/null || true
     "$wineserver" -w 2>/dev/null || true
     [ -z "$wm" ] || kill "$wm" 2>/dev/null || true
@@ -69,6 +73,7 @@ has_setting() {
 
 # Visible windows whose title is exactly TITLE.
 windows_titled() {
+    # shellcheck disable=SC2001 # a bracket expression says best which characters are escaped
     xdotool search --onlyvisible --name "^$(sed 's/[].[^$*+?(){}|\\]/\\&/g' <<<"$1")\$" 2>/dev/null || true
 }
 one_window_titled() {
@@ -99,7 +104,8 @@ export PATH=$work/bin:$PATH
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 wait_for 20 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
@@ -109,6 +115,24 @@ xdotool mousemove 0 0
 "$wine" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
 "$wineserver" -w
 drive_c=$WINEPREFIX/drive_c
+
+# The portable copy keeps its setting in its own folder and writes nothing to
+# the registry, where nothing of the program or its maker may then be found.
+mkdir "$work/portable"
+(cd "$work/portable" && unzip -q "$zip")
+portable_folder=$(find "$work/portable" -name "$program.exe" -printf '%h\n')
+[ -f "$portable_folder/.portable" ] || fail "the zip has no .portable marker beside $program.exe"
+"$wine" "$(windows_path "$portable_folder/$program.exe")" >/dev/null 2>&1 &
+portable=$!
+wait_for 120 one_window_titled "$caption" || fail "the portable copy showed no window \"$caption\" within 120 s"
+ini=$portable_folder/config/$program.ini
+wait_for 30 grep -q '=' "$ini" 2>/dev/null || fail "the portable copy kept no setting in $ini"
+"$wineserver" -k
+"$wineserver" -w
+portable=
+for key in "HKCU\\Software\\$maker" "HKCU\\Software\\$program" "HKLM\\Software\\$maker"; do
+    [ -z "$(registry "$key")" ] || fail "the portable copy left $key in the registry"
+done
 before=$(cd "$drive_c" && find . | sort)
 
 "$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i failed"
@@ -122,7 +146,9 @@ entry=$(apps_entry)
 [ "$(value Publisher <<<"$entry")" = "$maker" ] || fail "Apps & features shows another publisher: $entry"
 [ "$(value URLInfoAbout <<<"$entry")" = "${pages}home-page" ] || fail "Apps & features links elsewhere: $entry"
 icon=$(registry 'HKCR\Installer\Products' /s | value ProductIcon)
-[ -n "$icon" ] && [ -f "$drive_c/$(sed 's/^C://; s/\\/\//g' <<<"$icon")" ] || fail "Apps & features has no icon"
+if [ -z "$icon" ] || [ ! -f "$drive_c/$(sed 's/^C://; s/\\/\//g' <<<"$icon")" ]; then
+    fail "Apps & features has no icon"
+fi
 
 "$wine" start /unix "$shortcut" || fail "the shortcut did not start"
 wait_for 120 one_window_titled "$caption" || fail "no window \"$caption\" within 120 s"
@@ -173,28 +199,52 @@ left=$(comm -13 <(echo "$before") <(echo "$after") | grep -vx './windows/Install
 [ -z "$(apps_entry)" ] || fail "the Apps & features entry stayed"
 has_setting || fail "the uninstall took the user's setting"
 
-# The next version replaces this one: the same MSI as the next build makes it,
-# with a new version, new product and package codes, and its upgrade rows
-# around the new version.
-next_version=$version.1
-cp "$msi" "$work/next.msi"
+# Another build of the product: the same MSI as a build of other content, or
+# of another version, makes it, with new product and package codes, and its
+# upgrade rows around its version.
 new_uuid() {
-    tr a-z A-Z </proc/sys/kernel/random/uuid
+    tr '[:lower:]' '[:upper:]' </proc/sys/kernel/random/uuid
 }
-mkdir "$work/tables"
-msiinfo export "$work/next.msi" Property | awk -F '\t' -v OFS='\t' -v version="$next_version" -v code="{$(new_uuid)}" \
-    'NR > 3 && $1 == "ProductVersion" { $2 = version } NR > 3 && $1 == "ProductCode" { $2 = code } 1' \
-    >"$work/tables/Property.idt"
-msiinfo export "$work/next.msi" Upgrade >"$work/tables/Upgrade" || fail "the MSI has no upgrade table"
-awk -F '\t' -v OFS='\t' -v old="$version" -v new="$next_version" \
-    'NR > 3 { if ($2 == old) $2 = new; if ($3 == old) $3 = new } 1' "$work/tables/Upgrade" >"$work/tables/Upgrade.idt"
-msibuild "$work/next.msi" -i "$work/tables/Property.idt" -i "$work/tables/Upgrade.idt"
-msibuild "$work/next.msi" -s "$product" "$maker" "x64;1033" "{$(new_uuid)}"
+another_build() {
+    local new_version=$1 out=$2 tables
+    tables=$(mktemp -d -p "$work")
+    cp "$msi" "$out"
+    msiinfo export "$out" Property | awk -F '\t' -v OFS='\t' -v version="$new_version" -v code="{$(new_uuid)}" \
+        'NR > 3 && $1 == "ProductVersion" { $2 = version } NR > 3 && $1 == "ProductCode" { $2 = code } 1' \
+        >"$tables/Property.idt"
+    msiinfo export "$out" Upgrade >"$tables/Upgrade" || fail "the MSI has no upgrade table"
+    awk -F '\t' -v OFS='\t' -v old="$version" -v new="$new_version" \
+        'NR > 3 { if ($2 == old) $2 = new; if ($3 == old) $3 = new } 1' "$tables/Upgrade" >"$tables/Upgrade.idt"
+    msibuild "$out" -i "$tables/Property.idt" -i "$tables/Upgrade.idt"
+    msibuild "$out" -s "$product $new_version" "$maker" "x64;1033" "{$(new_uuid)}"
+}
+installed_versions() {
+    apps_entry | value DisplayVersion | tr '\n' ' ' | sed 's/ $//'
+}
+
 "$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i failed the second time"
+# The same version built again replaces the one installed.
+another_build "$version" "$work/rebuilt.msi"
+"$wine" msiexec /i "$(windows_path "$work/rebuilt.msi")" /qn || fail "msiexec /i of the same version rebuilt failed"
+[ "$(installed_versions)" = "$version" ] || fail "after the same version rebuilt, Apps & features shows: $(installed_versions)"
+has_setting || fail "installing the same version again took the user's setting"
+# A later version replaces it.
+next_version=$version.1
+another_build "$next_version" "$work/next.msi"
 "$wine" msiexec /i "$(windows_path "$work/next.msi")" /qn || fail "msiexec /i of the next version failed"
-versions=$(apps_entry | value DisplayVersion)
-[ "$versions" = "$next_version" ] || fail "after the next version, Apps & features shows versions: $versions"
+[ "$(installed_versions)" = "$next_version" ] || fail "after the next version, Apps & features shows: $(installed_versions)"
 [ -f "$folder/$program.exe" ] || fail "the next version is not installed"
+has_setting || fail "the next version took the user's setting"
+# An earlier one is refused, and says why.
+if "$wine" msiexec /i "$(windows_path "$msi")" /qn /l "$(windows_path "$work/downgrade.log")"; then
+    fail "an earlier version was installed over a later one"
+fi
+iconv -f UTF-16LE -t UTF-8 "$work/downgrade.log" 2>/dev/null | tr -d '\r' >"$work/downgrade.txt" \
+    || tr -d '\r' <"$work/downgrade.log" >"$work/downgrade.txt"
+grep -qF "A newer version of $product is already installed." "$work/downgrade.txt" \
+    || fail "the refused downgrade did not say why: $(tail -n 5 "$work/downgrade.txt")"
+[ "$(installed_versions)" = "$next_version" ] || fail "after the refused downgrade, Apps & features shows: $(installed_versions)"
+has_setting || fail "the refused downgrade took the user's setting"
 "$wine" msiexec /x "$(windows_path "$work/next.msi")" /qn || fail "msiexec /x of the next version failed"
 "$wineserver" -w
 [ ! -e "$drive_c/Program Files/$maker" ] || fail "the next version's uninstall left $maker's folder"

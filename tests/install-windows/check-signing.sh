@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the installers as the build does when given a certificate, with a
 # self-signed one made here, and checks the signatures of the .msi and of the
-# program in the zip and in the .msi.
+# program in the zip and in the .msi; then that what was signed can be told
+# from the signature: without it, the program is the unsigned program byte for
+# byte, and the .msi holds what it held before it was signed.
 # Usage: check-signing.sh SETTINGS MAKE_INSTALLERS PRODUCT_NAME PROGRAM_FILE
 set -euo pipefail
 settings=$1 make_installers=$2 product=$3 program=$4
@@ -33,12 +35,30 @@ installed=$(find "$work/msi" -name "$program")
 
 for file in "$work/signed.msi" "$zipped" "$installed"; do
     report=$(osslsigncode verify -CAfile "$work/signer.pem" -in "$file" 2>&1) \
-        || fail "the signature of ${file#$work/} does not verify: $report"
-    grep -qx "Signature verification: ok" <<<"$report" || fail "${file#$work/}: $report"
-    grep -qF "Text description: $product" <<<"$report" || fail "${file#$work/} is not signed as $product"
+        || fail "the signature of ${file#"$work"/} does not verify: $report"
+    grep -qx "Signature verification: ok" <<<"$report" || fail "${file#"$work"/}: $report"
+    grep -qF "Text description: $product" <<<"$report" || fail "${file#"$work"/} is not signed as $product"
     # Signed without a time stamp, so that signing needs no network.
-    grep -qx "Timestamp is not available" <<<"$report" || fail "${file#$work/} carries a time stamp"
+    grep -qx "Timestamp is not available" <<<"$report" || fail "${file#"$work"/} carries a time stamp"
     ! osslsigncode verify -CAfile "$work/stranger.pem" -in "$file" >/dev/null 2>&1 \
-        || fail "${file#$work/} verifies against a certificate that never signed it"
+        || fail "${file#"$work"/} verifies against a certificate that never signed it"
 done
+# A release compared with a rebuild: the program without its signature is the
+# unsigned program itself.
+cmake -D "SETTINGS=$settings" -D "WORK=$work/unsigned" -D "MSI=$work/unsigned.msi" -D "ZIP=$work/unsigned.zip" \
+    -P "$make_installers" || fail "the installers were not made without a certificate"
+mkdir "$work/unsigned-zip"
+unzip -q "$work/unsigned.zip" -d "$work/unsigned-zip"
+osslsigncode remove-signature -in "$zipped" -out "$work/stripped.exe" >/dev/null
+cmp "$work/stripped.exe" "$(find "$work/unsigned-zip" -name "$program")" \
+    || fail "the program without its signature is not the unsigned program"
+# Taking the signature off an MSI rewrites its container, so the two are
+# compared by their tables, streams and summary.
+osslsigncode remove-signature -in "$work/signed.msi" -out "$work/stripped.msi" >/dev/null
+for msi in stripped.msi made/unsigned/installer.msi; do
+    mkdir -p "$work/dump/$msi"
+    (cd "$work/dump/$msi" && msidump --streams --tables "$work/$msi" >/dev/null)
+done
+diff -r "$work/dump/stripped.msi" "$work/dump/made/unsigned/installer.msi" >&2 \
+    || fail "the MSI without its signature holds other tables or streams than before it was signed"
 echo "signing checks passed"

@@ -47,7 +47,7 @@ done
 for size in "${icon_sizes[@]}"; do
     png=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
     # Signature, then the IHDR chunk's width and height as big-endian 32-bit numbers.
-    bytes=($(od -An -tu1 -N24 -v "$png"))
+    read -r -a bytes <<<"$(od -An -tu1 -N24 -v "$png" | tr '\n' ' ')"
     [ "${bytes[*]:0:8}" = "137 80 78 71 13 10 26 10" ] || fail "$png is not a PNG"
     width=$(((bytes[16] << 24) | (bytes[17] << 16) | (bytes[18] << 8) | bytes[19]))
     height=$(((bytes[20] << 24) | (bytes[21] << 16) | (bytes[22] << 8) | bytes[23]))
@@ -63,7 +63,9 @@ report=$(LC_ALL=C.UTF-8 man --warnings -l -Tutf8 "$man_page" 2>&1 >/dev/null) ||
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
 debs=("$work/package/"*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack did not make exactly one .deb"
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "cpack did not make exactly one .deb"
+fi
 deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -9,7 +9,15 @@ set -euo pipefail
 program=$1 caption=$2 title=$3
 home=$(mktemp -d)
 pids=()
-trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait; rm -rf "$home"' EXIT
+finish() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait
+    rm -rf "$home"
+}
+trap finish EXIT
 mkdir -m 700 "$home/runtime"
 log=$home/weston.log
 
