@@ -2,6 +2,7 @@
 #include "app/StartUp.h"
 #include "forms/Application.h"
 #include "platform/InstanceLock.h"
+#include "platform/LogFilter.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>

@@ -26,9 +26,4 @@ std::unique_ptr<InstanceLock> makeInstanceLock(const QString &name);
 // reverse-DNS id.
 QString userInstanceLockName(const QString &applicationName, const QString &applicationId);
 
-// Qt warns on standard error at every start on Unix without a runtime folder;
-// the lock is then kept in a private folder of its own, so the warning is
-// dropped. Called before the application object exists.
-void keepQuietWithoutRuntimeFolder();
-
 } // namespace platform

@@ -61,15 +61,6 @@ private:
     QLockFile m_lock;
 };
 
-QtMessageHandler passedOn = nullptr;
-
-void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    passedOn(type, context, message);
-}
-
 } // namespace
 
 std::unique_ptr<InstanceLock> makeInstanceLock(const QString &name)
@@ -94,12 +85,6 @@ QString userInstanceLockName(const QString &applicationName, const QString &)
             return {};
     }
     return QDir(directory).filePath(applicationName + QLatin1String(".lock"));
-}
-
-void keepQuietWithoutRuntimeFolder()
-{
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        passedOn = qInstallMessageHandler(&dropRuntimeFolderWarning);
 }
 
 } // namespace platform

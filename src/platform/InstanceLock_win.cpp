@@ -60,8 +60,4 @@ QString userInstanceLockName(const QString &, const QString &applicationId)
     return QLatin1String("Local\\") + applicationId;
 }
 
-void keepQuietWithoutRuntimeFolder()
-{
-}
-
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "forms/Application.h"
 #include "forms/EndRoutine.h"
 #include "platform/InstanceLock.h"
+#include "platform/LogFilter.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>

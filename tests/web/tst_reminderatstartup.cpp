@@ -4,8 +4,8 @@
 #include "forms/EndRoutine.h"
 #include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
+#include "platform/SettingsText.h"
 #include "reading/FrmMain.h"
-#include "web/SettingsText.h"
 
 #include <QTest>
 
@@ -15,7 +15,7 @@ namespace {
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
+    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace
@@ -49,7 +49,7 @@ private slots:
         QFETCH(int, questions);
         QFETCH(QString, storedAfter);
         if (!stored.isEmpty())
-            m_desktop->stored.insert(reminderKey(), modHelp::EncodeSetting(stored));
+            m_desktop->stored.insert(reminderKey(), platform::EncodeSetting(stored));
         bool entryWindowLoadedWhenAsked = false;
         m_desktop->whileMessageShown = [&](const RecordingPlatform::Message &) {
             entryWindowLoadedWhenAsked = frmMain.isLoaded();
@@ -59,7 +59,7 @@ private slots:
 
         QCOMPARE(m_desktop->messages.size(), questions);
         QVERIFY(!entryWindowLoadedWhenAsked);
-        QCOMPARE(modHelp::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
+        QCOMPARE(platform::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
         QVERIFY(frmMain.isLoaded());
         modHelp::UnloadAllAndEnd();
     }
