@@ -74,30 +74,26 @@ ReminderStep reminderStep(const QString &storedDateText, QDate today)
     return ReminderStep::Ask;
 }
 
-} // namespace web
-
-namespace modHelp {
-
 void UpdateReminderCheck()
 {
     const QString application = forms::applicationName();
     const QString key = platform::EncodeSetting(u"Duration");
-    const QString stored = platform::DecodeSetting(platform::settings().read(application, web::section, key));
-    switch (web::reminderStep(stored, platform::clock().today())) {
-    case web::ReminderStep::Quiet:
+    const QString stored = platform::DecodeSetting(platform::settings().read(application, section, key));
+    switch (reminderStep(stored, platform::clock().today())) {
+    case ReminderStep::Quiet:
         return;
-    case web::ReminderStep::StoreFirstDate:
-        web::storeToday(application, key);
+    case ReminderStep::StoreFirstDate:
+        storeToday(application, key);
         return;
-    case web::ReminderStep::Ask:
+    case ReminderStep::Ask:
         break;
     }
-    const platform::Answer answer = platform::messageBox().show(web::reminderQuestion(), platform::Icon::Information,
+    const platform::Answer answer = platform::messageBox().show(reminderQuestion(), platform::Icon::Information,
                                                                 platform::Buttons::YesNo);
-    if (!web::storeToday(application, key))
+    if (!storeToday(application, key))
         return;
     if (answer == platform::Answer::Yes)
         OpenDownloadPage();
 }
 
-} // namespace modHelp
+} // namespace web

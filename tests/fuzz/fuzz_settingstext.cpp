@@ -1,12 +1,12 @@
 // Keys and values of the settings store pass through the transform: what was
 // encoded must decode to every character the code page can move that far.
 #include "platform/SettingsText.h"
-#include "Require.h"
+#include "Fuzz.h"
 
 #include <QStringEncoder>
 
-#include <cstdint>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -35,9 +35,10 @@ QString keptWhere(QStringView text, bool (*inRange)(int))
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void fuzzOne(FuzzedDataProvider &input)
 {
-    const QString text(reinterpret_cast<const QChar *>(data), static_cast<qsizetype>(size / 2));
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
+    const QString text(reinterpret_cast<const QChar *>(bytes.data()), static_cast<qsizetype>(bytes.size() / 2));
 
     const QString encoded = platform::EncodeSetting(text);
     const QString canMoveUp = keptWhere(text, [](int c) { return c + offset <= 255; });
@@ -50,5 +51,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString canMoveDown = keptWhere(text, [](int c) { return c - offset >= 0; });
     require(decoded.size() == canMoveDown.size());
     require(platform::EncodeSetting(decoded) == canMoveDown);
-    return 0;
 }

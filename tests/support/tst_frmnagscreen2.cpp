@@ -21,8 +21,9 @@
 
 namespace {
 
-const QString product = QLatin1String("http://") + buildfacts::host + "/orvane-free-birthday-number/";
-const QString site = product + "ssd.php?page=";
+const QString product =
+    QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath + '/';
+const QString site = product + buildfacts::pageScript;
 
 template <class T>
 T *control(const QString &name)

@@ -1,3 +1,4 @@
+#include "BuildFacts.h"
 #include "support/modTellAFriend.h"
 
 #include <QTest>
@@ -10,7 +11,7 @@ Q_DECLARE_METATYPE(Referral)
 
 namespace {
 
-const QString product = QStringLiteral("http://forum.test/orvane-free-birthday-number/");
+const QString product = QLatin1String(buildfacts::siteScheme) + "://forum.test/" + buildfacts::productPath + '/';
 
 Referral filledIn()
 {
@@ -29,7 +30,7 @@ QString addressWith(int key, const QString &encodedValue)
     QStringList values{QStringLiteral("Ann"), QStringLiteral("ann%40home.example"), QStringLiteral("Hello"),
                        QStringLiteral("Cy"), QStringLiteral("cy%40work.example")};
     values[key - 1] = encodedValue;
-    QString address = product + QLatin1String("ssd.php?page=kelv-refer-a-friend");
+    QString address = product + buildfacts::pageScript + "kelv-refer-a-friend";
     for (int i = 0; i < values.size(); ++i)
         address += QStringLiteral("&taf%1=").arg(i + 1) + values.at(i);
     return address + QLatin1String("&taf6=") + product;
@@ -85,9 +86,8 @@ void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
     const Referral referral{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                             QStringLiteral("e")};
     QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")),
-             QStringLiteral("http://forum.test/orvane-free-birthday-number/ssd.php?page=kelv-refer-a-friend"
-                            "&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e"
-                            "&taf6=http://forum.test/orvane-free-birthday-number/"));
+             product + buildfacts::pageScript + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6="
+                 + product);
 }
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()

@@ -1,5 +1,5 @@
 #include "fixture/WindowTest.h"
-#include "forms/EndRoutine.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(shownModal);
         QVERIFY(!frmAbout.isLoaded());
         QVERIFY(frmMain.isLoaded());
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
     }
 };
 

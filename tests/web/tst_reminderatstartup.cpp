@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
 #include "forms/Application.h"
-#include "forms/EndRoutine.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
@@ -61,7 +61,7 @@ private slots:
         QVERIFY(!entryWindowLoadedWhenAsked);
         QCOMPARE(platform::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
         QVERIFY(frmMain.isLoaded());
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
     }
 
     void entryWindowLoadedAgainChecksAgain()
@@ -74,7 +74,7 @@ private slots:
         frmMain.Show();
 
         QCOMPARE(m_desktop->messages.size(), 1);
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
     }
 };
 

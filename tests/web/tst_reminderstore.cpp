@@ -81,8 +81,8 @@ private slots:
         const QString key = QLatin1String("Settings/") + platform::EncodeSetting(u"Duration");
 
         // Each start runs the check twice.
-        modHelp::UpdateReminderCheck();
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
+        web::UpdateReminderCheck();
         QVERIFY(recording.messages.isEmpty());
         {
             const QSettings reader(freshCopy(), QSettings::IniFormat);
@@ -92,8 +92,8 @@ private slots:
 
         QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::applicationName())
             .setValue(key, platform::EncodeSetting(u"2026-11-23"));
-        modHelp::UpdateReminderCheck();
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
+        web::UpdateReminderCheck();
         QCOMPARE(recording.messages.size(), 1);
         const QSettings reader(freshCopy(), QSettings::IniFormat);
         QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));

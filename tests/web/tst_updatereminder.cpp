@@ -125,7 +125,7 @@ private slots:
         platform.failWrites = failWrites;
         platform.answers = {answerYes ? platform::Answer::Yes : platform::Answer::No};
 
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
 
         QCOMPARE(platform.messages.size(), asked ? 1 : 0);
         QCOMPARE(platform.writes, writes);
@@ -142,7 +142,7 @@ private slots:
         RecordingPlatform platform;
         platform.stored.insert(reminderKey(), platform::EncodeSetting(u"2026-11-23"));
 
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
 
         QCOMPARE(platform.messages.size(), 1);
         const RecordingPlatform::Message &message = platform.messages.first();
