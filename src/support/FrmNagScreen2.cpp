@@ -159,13 +159,13 @@ void FrmNagScreen2::cmdClose_Click()
 
 void FrmNagScreen2::cmdSubmit_Click()
 {
-    using namespace modTellAFriend;
-    ReferrerName = support::trimSpaces(m_ui->txtName->text());
-    ReferrerEmail = support::trimSpaces(m_ui->txtEmail->text());
-    ReferralMessage = support::trimSpaces(textOf(*m_ui->txtMessage));
-    FriendName = support::trimSpaces(m_ui->txtFriendName->text());
-    FriendEmail = support::trimSpaces(m_ui->txtFriendEmail->text());
-    const QString problem = support::emailProblem(ReferrerEmail, FriendEmail);
+    using namespace support;
+    ReferrerName = trimSpaces(m_ui->txtName->text());
+    ReferrerEmail = trimSpaces(m_ui->txtEmail->text());
+    ReferralMessage = trimSpaces(textOf(*m_ui->txtMessage));
+    FriendName = trimSpaces(m_ui->txtFriendName->text());
+    FriendEmail = trimSpaces(m_ui->txtFriendEmail->text());
+    const QString problem = emailProblem(ReferrerEmail, FriendEmail);
     if (!problem.isEmpty()) {
         platform::messageBox().show(problem, platform::Icon::Critical, platform::Buttons::Ok);
         return;

@@ -20,14 +20,10 @@ void fuzzOne(FuzzedDataProvider &input)
     require(reading::impossibleDateMessage(listedDay, listedMonth, listedYear).isEmpty()
             == QDate(listedYear, listedMonth + 1, listedDay + 1).isValid());
 
-    reading::Entries entries;
-    entries.firstName = typedText(input, 64);
-    entries.lastName = typedText(input, 64);
-    entries.dayText = typedText(input, 64);
-    entries.monthText = typedText(input, 64);
-    entries.yearText = typedText(input, 64);
-    entries.dayPosition = input.ConsumeIntegral<int>();
-    entries.monthPosition = input.ConsumeIntegral<int>();
+    // A braced list is read left to right: first name first, month position last.
+    const reading::Entries entries{typedText(input, 64),        typedText(input, 64), typedText(input, 64),
+                                   typedText(input, 64),        typedText(input, 64), input.ConsumeIntegral<int>(),
+                                   input.ConsumeIntegral<int>()};
     const reading::EntryProblem problem = reading::checkEntries(entries);
     const bool filled = !entries.firstName.isEmpty() && !entries.lastName.isEmpty() && !entries.dayText.isEmpty()
                         && !entries.monthText.isEmpty() && !entries.yearText.isEmpty();

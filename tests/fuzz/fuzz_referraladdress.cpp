@@ -9,13 +9,10 @@
 
 void fuzzOne(FuzzedDataProvider &input)
 {
-    modTellAFriend::Referral referral;
-    referral.referrerName = typedText(input, 256);
-    referral.referrerEmail = typedText(input, 256);
-    referral.message = typedText(input, 256);
-    referral.friendName = typedText(input, 256);
-    referral.friendEmail = typedText(input, 256);
-    const QString address = modTellAFriend::referralAddress(referral, web::host());
+    // A braced list is read left to right: the referrer's name first.
+    const support::Referral referral{typedText(input, 256), typedText(input, 256), typedText(input, 256),
+                                     typedText(input, 256), typedText(input, 256)};
+    const QString address = support::referralAddress(referral, web::host());
 
     for (const char16_t forbidden : {u' ', u'\r', u'\n', u'#'})
         require(!address.contains(QChar(forbidden)));

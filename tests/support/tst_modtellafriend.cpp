@@ -5,7 +5,7 @@
 
 #include <utility>
 
-using modTellAFriend::Referral;
+using support::Referral;
 
 Q_DECLARE_METATYPE(Referral)
 
@@ -78,14 +78,14 @@ void TestModTellAFriend::firstUnfilledValueIsReported()
 {
     QFETCH(Referral, referral);
     QFETCH(QString, message);
-    QCOMPARE(modTellAFriend::referralProblem(referral), message);
+    QCOMPARE(support::referralProblem(referral), message);
 }
 
 void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
 {
     const Referral referral{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                             QStringLiteral("e")};
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")),
+    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
              product + buildfacts::pageScript + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6="
                  + product);
 }
@@ -117,14 +117,14 @@ void TestModTellAFriend::typedCharactersCannotBreakTheAddress()
     QFETCH(QString, encoded);
     Referral referral = filledIn();
     referral.*typedFields[key - 1] = value;
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")), addressWith(key, encoded));
+    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")), addressWith(key, encoded));
 }
 
 void TestModTellAFriend::aMegabyteValueIsSentWhole()
 {
     Referral referral = filledIn();
     referral.referrerName = QString(1 << 20, u'&');
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")),
+    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
              addressWith(1, QStringLiteral("%26").repeated(1 << 20)));
 }
 
