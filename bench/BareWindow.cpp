@@ -1,6 +1,6 @@
-// The floors the program is measured against: the least a Qt Widgets program
-// does to put a window of the entry window's size on screen, empty or, built
-// with ORVANE_FLOOR_TEXT, showing one line of text.
+// The baselines the program is measured against: the least a Qt Widgets
+// program does to put a window of the entry window's size on screen, empty or,
+// built with ORVANE_BASELINE_TEXT, showing one line of text.
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare Qt window"));
     window.setFixedSize(427, 246);
-#ifdef ORVANE_FLOOR_TEXT
+#ifdef ORVANE_BASELINE_TEXT
     QLabel line(QStringLiteral("Orvane Birthday Number"), &window);
 #endif
     window.show();

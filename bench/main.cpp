@@ -71,7 +71,7 @@ void printRow(const char *what, const QList<Subject> &subjects, double (*figure)
     std::printf("\n");
 }
 
-// Prints the start-up figures of the program beside the two floors': a bare
+// Prints the start-up figures of the program beside the two baselines': a bare
 // window, and one showing a line of text, which alone starts the font system
 // that any window with text pays for.
 bool measureStartUps(int starts, const QTemporaryDir &homes)
@@ -82,8 +82,8 @@ bool measureStartUps(int starts, const QTemporaryDir &homes)
         return false;
     }
     QList<Subject> subjects{{QStringLiteral(ORVANE_PROGRAM), homes.filePath(QStringLiteral("program")), {}},
-                            {QStringLiteral(ORVANE_FLOOR), homes.filePath(QStringLiteral("floor")), {}},
-                            {QStringLiteral(ORVANE_TEXT_FLOOR), homes.filePath(QStringLiteral("text")), {}}};
+                            {QStringLiteral(ORVANE_BARE_BASELINE), homes.filePath(QStringLiteral("bare")), {}},
+                            {QStringLiteral(ORVANE_TEXT_BASELINE), homes.filePath(QStringLiteral("text")), {}}};
 
     // A first start of each, not counted, fills the disk cache and leaves the
     // program its stored reminder date, as on any start but the first.

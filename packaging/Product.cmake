@@ -6,4 +6,4 @@ set(ORVANE_COPYRIGHT "2026 ${ORVANE_MAKER}")
 set(ORVANE_HOME_PAGE "${ORVANE_PRODUCT_ADDRESS}ssd.php?page=home-page")
 # The program icon, drawn at each of these sizes.
 set(ORVANE_ICON_SIZES 16 24 32 48 64 128 256)
-set(ORVANE_ICON_DIR ${CMAKE_CURRENT_LIST_DIR}/linux/icons)
+set(ORVANE_ICON_DIR ${CMAKE_CURRENT_LIST_DIR}/icons)

@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 
-#include "forms/EndRoutine.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "web/UpdateReminder.h"
@@ -8,10 +8,6 @@
 #include <cmath>
 
 namespace app {
-
-namespace {
-short intCoBrandRandomNumber = 0;
-}
 
 int coBrandNumber(float r)
 {
@@ -28,8 +24,7 @@ FrontLabel frontLabelFor(int coBrandNumber)
 
 void CoBrand_Randomize()
 {
-    intCoBrandRandomNumber = static_cast<short>(coBrandNumber(platform::random().next()));
-    switch (frontLabelFor(intCoBrandRandomNumber)) {
+    switch (frontLabelFor(coBrandNumber(platform::random().next()))) {
     case FrontLabel::CoBrand:
         frmMain->bringCoBrandToFront();
         break;
@@ -46,11 +41,11 @@ void StartUp()
     if (platform::process().previousInstanceRunning()) {
         platform::messageBox().show(QStringLiteral("Application is already running"), platform::Icon::Information,
                                     platform::Buttons::Ok);
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
         return;
     }
     platform::random().seedFromTimer();
-    modHelp::UpdateReminderCheck();
+    web::UpdateReminderCheck();
     frmMain.Show();
     CoBrand_Randomize();
 }

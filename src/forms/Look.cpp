@@ -58,9 +58,11 @@ void paintInDesignColours(QWidget &widget, std::initializer_list<std::pair<QPale
     widget.setPalette(palette);
 }
 
-QColor classicButtonFace()
+void pinClassicButtonFace(QWidget &widget)
 {
-    return QColor(212, 208, 200);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Button, QColor(212, 208, 200));
+    widget.setPalette(palette);
 }
 
 void frameInDesktopColours(std::initializer_list<QWidget *> widgets)

@@ -32,9 +32,10 @@ QColor navy();
 // roles not named stay the desktop's.
 void paintInDesignColours(QWidget &widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);
 
-// The button face of the classic light desktop, for texts whose design colour
-// was chosen against it.
-QColor classicButtonFace();
+// Pins the widget's button face to that of the classic light desktop, against
+// which its design's text colour was chosen: a dark desktop's face would leave
+// the text unreadable.
+void pinClassicButtonFace(QWidget &widget);
 
 // Text boxes and buttons draw their frames from the window colour; these take
 // the desktop's, not that of the coloured panel they sit on.

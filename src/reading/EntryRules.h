@@ -6,6 +6,10 @@
 
 namespace reading {
 
+// The years the entry window lists, first and last.
+inline constexpr int firstListedYear = 1900;
+inline constexpr int lastListedYear = 2050;
+
 // A typed a to z comes out as its capital; every other code passes unchanged.
 char16_t upperCasedKey(char16_t code);
 

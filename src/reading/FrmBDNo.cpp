@@ -5,7 +5,6 @@
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
 #include "ui_FrmBDNo.h"
-#include "web/PageOpeners.h"
 #include "web/Promotions.h"
 
 forms::FormRef<FrmBDNo> frmBDNo;
@@ -32,9 +31,6 @@ FrmBDNo::FrmBDNo()
     connect(m_ui->txtDisplay, &ReadingDisplay::mouseDown, this, &FrmBDNo::txtDisplay_MouseDown);
     connect(m_ui->txtDisplay, &ReadingDisplay::mouseMove, this, &FrmBDNo::txtDisplay_MouseMove);
     connect(m_ui->txtDisplay, &ReadingDisplay::mouseUp, this, &FrmBDNo::txtDisplay_MouseUp);
-    connect(m_ui->Label61, &LinkLabel::clicked, this, &FrmBDNo::Label61_Click);
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmBDNo::lblCobrand_Click);
-    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &FrmBDNo::lblFullBrand_Click);
 }
 
 FrmBDNo::~FrmBDNo() = default;
@@ -64,7 +60,3 @@ void FrmBDNo::txtDisplay_Click() { platform::clipboard().clearOwnContents(); }
 void FrmBDNo::txtDisplay_MouseDown() { platform::clipboard().clearOwnContents(); }
 void FrmBDNo::txtDisplay_MouseMove() { platform::clipboard().clearOwnContents(); }
 void FrmBDNo::txtDisplay_MouseUp() { platform::clipboard().clearOwnContents(); }
-
-void FrmBDNo::Label61_Click() { modHelp::OpenHomePage(); }
-void FrmBDNo::lblCobrand_Click() { modHelp::OpenCoBrandPage(); }
-void FrmBDNo::lblFullBrand_Click() { modHelp::OpenFullyBrandedPage(); }

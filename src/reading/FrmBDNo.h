@@ -31,9 +31,6 @@ private:
     void txtDisplay_MouseDown();
     void txtDisplay_MouseMove();
     void txtDisplay_MouseUp();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
 
     std::unique_ptr<Ui::FrmBDNo> m_ui;
 };

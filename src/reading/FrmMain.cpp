@@ -1,6 +1,7 @@
 #include "reading/FrmMain.h"
 
 #include "forms/Look.h"
+#include "forms/TextBoxes.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
@@ -15,7 +16,7 @@
 
 #include <QKeyEvent>
 
-#include <limits>
+#include <array>
 
 forms::FormRef<FrmMain> frmMain;
 
@@ -39,6 +40,11 @@ void setDesignFonts(Ui::FrmMain &ui)
         command->setFont(button);
 }
 
+std::array<QLineEdit *, 3> nameBoxes(Ui::FrmMain &ui)
+{
+    return {ui.txtFirstName, ui.txtMiddleName, ui.txtLastName};
+}
+
 QStringList numbers(int first, int last)
 {
     QStringList items;
@@ -57,7 +63,7 @@ const QStringList &dayItems()
 
 const QStringList &yearItems()
 {
-    static const QStringList items = numbers(1900, 2050);
+    static const QStringList items = numbers(reading::firstListedYear, reading::lastListedYear);
     return items;
 }
 
@@ -70,7 +76,7 @@ void paintInDesignColours(Ui::FrmMain &ui)
                                              {QPalette::Base, blue},
                                              {QPalette::Text, white},
                                              {QPalette::WindowText, white}});
-    for (QLineEdit *box : {ui.txtFirstName, ui.txtMiddleName, ui.txtLastName})
+    for (QLineEdit *box : nameBoxes(ui))
         paintInDesignColours(*box, {{QPalette::Base, blue}, {QPalette::Text, white}});
     for (QComboBox *list : {ui.cboDate, ui.cboMonth, ui.cboYear}) {
         paintInDesignColours(*list, {{QPalette::Button, blue},
@@ -90,16 +96,15 @@ FrmMain::FrmMain()
     m_ui->setupUi(this);
     paintInDesignColours(*m_ui);
     setDesignFonts(*m_ui);
-    forms::frameInDesktopColours({m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName});
     forms::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
                                 m_ui->fraBirthDay});
     resize(m_ui->centralwidget->minimumWidth(),
            m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
-    for (QLineEdit *box : {m_ui->txtFirstName, m_ui->txtMiddleName, m_ui->txtLastName}) {
+    for (QLineEdit *box : nameBoxes(*m_ui)) {
+        forms::frameInDesktopColours({box});
         box->installEventFilter(this);
-        // Qt would keep only the first 32,767 characters of a paste.
-        box->setMaxLength(std::numeric_limits<int>::max());
+        forms::keepWholePastes(*box);
     }
     m_ui->txtFirstName->setFocus();
 
@@ -113,16 +118,13 @@ FrmMain::FrmMain()
     connect(m_ui->mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
     connect(m_ui->mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
     connect(m_ui->makemoneyonline, &QAction::triggered, this, &FrmMain::makemoneyonline_Click);
-    connect(m_ui->Label61, &LinkLabel::clicked, this, &FrmMain::Label61_Click);
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmMain::lblCobrand_Click);
-    connect(m_ui->lblFullBrand, &LinkLabel::clicked, this, &FrmMain::lblFullBrand_Click);
 }
 
 FrmMain::~FrmMain() = default;
 
 void FrmMain::Form_Load()
 {
-    modHelp::UpdateReminderCheck();
+    web::UpdateReminderCheck();
     m_ui->cboDate->addItems(dayItems());
     m_ui->cboMonth->addItems(monthNames);
     m_ui->cboYear->addItems(yearItems());
@@ -200,9 +202,8 @@ void FrmMain::cmdNext_Click()
     const int number = m_ui->cboDate->currentText().trimmed().toInt();
     ReadingDisplay &display = frmBDNo->txtDisplay();
     // At once: the box lays out its text again after every insertion.
-    display.insertAtCaret(reading::readingBlocks(number).join(QString()));
+    display.insertAtCaret(reading::readingText(number));
     display.moveCursor(QTextCursor::Start);
-    frmBDNo.Show();
     Unload();
     // This window is on its way out: touch nothing of it from here on.
     frmNagScreen2.Hide();
@@ -217,12 +218,9 @@ void FrmMain::cmdExit_Click()
 }
 
 void FrmMain::mnuExit_Click() { cmdExit_Click(); }
-void FrmMain::mnuOnline_Click() { modHelp::OpenHelpPage(); }
-void FrmMain::mnuVisit_Click() { modHelp::OpenHomePage(); }
-void FrmMain::mnuUpdate_Click() { modHelp::OpenDownloadPage(); }
+void FrmMain::mnuOnline_Click() { web::OpenHelpPage(); }
+void FrmMain::mnuVisit_Click() { web::OpenHomePage(); }
+void FrmMain::mnuUpdate_Click() { web::OpenDownloadPage(); }
 void FrmMain::mnuAbout_Click() { frmAbout.ShowModal(); }
-void FrmMain::mnuDonate_Click() { modHelp::OpenDonatePage(); }
-void FrmMain::makemoneyonline_Click() { modHelp::OpenFullyBrandedPage(); }
-void FrmMain::Label61_Click() { modHelp::OpenHomePage(); }
-void FrmMain::lblCobrand_Click() { modHelp::OpenCoBrandPage(); }
-void FrmMain::lblFullBrand_Click() { modHelp::OpenFullyBrandedPage(); }
+void FrmMain::mnuDonate_Click() { web::OpenDonatePage(); }
+void FrmMain::makemoneyonline_Click() { web::OpenFullyBrandedPage(); }

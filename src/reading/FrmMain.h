@@ -38,9 +38,6 @@ private:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void makemoneyonline_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
     bool txtName_KeyPress(QObject &box, const QKeyEvent &key);
 
     std::unique_ptr<Ui::FrmMain> m_ui;

@@ -1,8 +1,9 @@
 #include "support/FrmNagScreen2.h"
 
 #include "forms/Application.h"
-#include "forms/EndRoutine.h"
 #include "forms/Look.h"
+#include "forms/TextBoxes.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "platform/Platform.h"
 #include "support/SupportRules.h"
 #include "support/SupportTexts.h"
@@ -14,8 +15,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include <initializer_list>
-#include <limits>
+#include <array>
 
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
 
@@ -28,6 +28,21 @@ bool movesBetweenControls(const QFocusEvent &event)
     return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
 }
 
+// The boxes that show their prompt until the user types: four single-line
+// ones, and with the message box five.
+std::array<QLineEdit *, 4> lineBoxes(Ui::FrmNagScreen2 &ui)
+{
+    return {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail};
+}
+
+QList<QWidget *> promptBoxes(Ui::FrmNagScreen2 &ui)
+{
+    const std::array<QLineEdit *, 4> lines = lineBoxes(ui);
+    QList<QWidget *> boxes(lines.cbegin(), lines.cend());
+    boxes.append(ui.txtMessage);
+    return boxes;
+}
+
 void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
 {
     using forms::DesignFamily;
@@ -36,8 +51,7 @@ void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
     window.setFont(plain);
     for (QGroupBox *frame : {ui.Frame6, ui.Frame2})
         frame->setFont(forms::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
-    for (QWidget *box : std::initializer_list<QWidget *>{ui.txtName, ui.txtEmail, ui.txtFriendName,
-                                                         ui.txtFriendEmail, ui.txtMessage})
+    for (QWidget *box : promptBoxes(ui))
         box->setFont(plain);
     ui.cmdSubmit->setFont(forms::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
     ui.lblGoToHome->setFont(forms::designFont(DesignFamily::Verdana, 8.5, Emphasis::Bold | Emphasis::Underline));
@@ -72,22 +86,20 @@ FrmNagScreen2::FrmNagScreen2()
     m_ui->setupUi(this);
     paintInDesignColours(*this, *m_ui);
     setDesignFonts(*this, *m_ui);
-    forms::frameInDesktopColours({m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
-                                m_ui->txtMessage, m_ui->cmdSubmit});
+    forms::frameInDesktopColours({m_ui->cmdSubmit});
     forms::drawAsDesigned({m_ui->Frame6, m_ui->Frame2});
-    // Dark blue on a button face: the face is pinned, so a dark desktop leaves it readable.
-    QPalette visit = m_ui->Check1->palette();
-    visit.setColor(QPalette::Button, forms::classicButtonFace());
-    m_ui->Check1->setPalette(visit);
-    m_ui->Check1->setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
+    // The check box is a link to the home page, dark blue on a button face.
+    QAbstractButton &homePageLink = *m_ui->Check1;
+    forms::pinClassicButtonFace(homePageLink);
+    homePageLink.setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
     m_ui->Label3->setText(support::familyText());
     m_ui->lblGoToHome->adjustSize();
-    for (QWidget *box : std::initializer_list<QWidget *>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
-                                                         m_ui->txtFriendEmail, m_ui->txtMessage})
+    for (QWidget *box : promptBoxes(*m_ui)) {
+        forms::frameInDesktopColours({box});
         box->installEventFilter(this);
-    // Qt would keep only the first 32,767 characters of a paste.
-    for (QLineEdit *box : {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
-        box->setMaxLength(std::numeric_limits<int>::max());
+    }
+    for (QLineEdit *box : lineBoxes(*m_ui))
+        forms::keepWholePastes(*box);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
@@ -109,7 +121,7 @@ void FrmNagScreen2::Form_Load()
 
 void FrmNagScreen2::Form_Unload()
 {
-    modHelp::UnloadAllAndEnd();
+    forms::UnloadAllAndEnd();
 }
 
 void FrmNagScreen2::showEvent(QShowEvent *event)
@@ -142,18 +154,18 @@ bool FrmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 
 void FrmNagScreen2::cmdClose_Click()
 {
-    modHelp::UnloadAllAndEnd();
+    forms::UnloadAllAndEnd();
 }
 
 void FrmNagScreen2::cmdSubmit_Click()
 {
-    using namespace modTellAFriend;
-    ReferrerName = support::trimSpaces(m_ui->txtName->text());
-    ReferrerEmail = support::trimSpaces(m_ui->txtEmail->text());
-    ReferralMessage = support::trimSpaces(textOf(*m_ui->txtMessage));
-    FriendName = support::trimSpaces(m_ui->txtFriendName->text());
-    FriendEmail = support::trimSpaces(m_ui->txtFriendEmail->text());
-    const QString problem = support::emailProblem(ReferrerEmail, FriendEmail);
+    using namespace support;
+    ReferrerName = trimSpaces(m_ui->txtName->text());
+    ReferrerEmail = trimSpaces(m_ui->txtEmail->text());
+    ReferralMessage = trimSpaces(textOf(*m_ui->txtMessage));
+    FriendName = trimSpaces(m_ui->txtFriendName->text());
+    FriendEmail = trimSpaces(m_ui->txtFriendEmail->text());
+    const QString problem = emailProblem(ReferrerEmail, FriendEmail);
     if (!problem.isEmpty()) {
         platform::messageBox().show(problem, platform::Icon::Critical, platform::Buttons::Ok);
         return;
@@ -168,12 +180,12 @@ void FrmNagScreen2::Check1_Click(bool checked)
     if (!checked)
         return;
     m_ui->Check1->setChecked(false);
-    modHelp::OpenHomePage();
+    web::OpenHomePage();
 }
 
 void FrmNagScreen2::lblGoToHome_Click()
 {
-    modHelp::OpenSoftwaresPage();
+    web::OpenSoftwaresPage();
 }
 
 void FrmNagScreen2::promptBox_GotFocus(QObject &box)

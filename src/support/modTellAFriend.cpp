@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace modTellAFriend {
+namespace support {
 
 QString ReferrerName;
 QString ReferrerEmail;
@@ -35,11 +35,11 @@ QString encoded(const QString &value)
 QString referralProblem(const Referral &referral)
 {
     const std::array checks{
-        Check{referral.referrerName, support::namePrompt, u"Please Enter Your Name"},
-        Check{referral.referrerEmail, support::emailPrompt, u"Please Enter Your Email"},
-        Check{referral.message, support::messagePrompt, u"Please Enter Your Message"},
-        Check{referral.friendName, support::friendNamePrompt, u"Please Enter Your Friend's Name"},
-        Check{referral.friendEmail, support::friendEmailPrompt, u"Please Enter Your Friend's Email"},
+        Check{referral.referrerName, namePrompt, u"Please Enter Your Name"},
+        Check{referral.referrerEmail, emailPrompt, u"Please Enter Your Email"},
+        Check{referral.message, messagePrompt, u"Please Enter Your Message"},
+        Check{referral.friendName, friendNamePrompt, u"Please Enter Your Friend's Name"},
+        Check{referral.friendEmail, friendEmailPrompt, u"Please Enter Your Friend's Email"},
     };
     for (const Check &check : checks) {
         if (check.value.isEmpty() || check.value == check.prompt)
@@ -74,4 +74,4 @@ void OpenReferralAddress()
     platform::shell().openAddress(ReferralAddress);
 }
 
-} // namespace modTellAFriend
+} // namespace support

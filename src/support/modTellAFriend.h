@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The refer-a-friend request: the support window's form, checked and handed
-// to the maker's site as a browser address.
-namespace modTellAFriend {
+// modTellAFriend, the refer-a-friend request: the support window's form,
+// checked and handed to the maker's site as a browser address.
+namespace support {
 
 // The last press's values, trimmed; they live for the process.
 extern QString ReferrerName;
@@ -36,4 +36,4 @@ void SubmitReferral();
 // Hands ReferralAddress to the default browser.
 void OpenReferralAddress();
 
-} // namespace modTellAFriend
+} // namespace support

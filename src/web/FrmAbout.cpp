@@ -73,5 +73,5 @@ void FrmAbout::cmdOK_Click()
     Unload();
 }
 
-void FrmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
-void FrmAbout::lblCobrand_Click() { modHelp::OpenFullyBrandedPage(); }
+void FrmAbout::lblHomePage_Click() { web::OpenHomePage(); }
+void FrmAbout::lblCobrand_Click() { web::OpenFullyBrandedPage(); }

@@ -1,7 +1,8 @@
 #pragma once
 
-// Each opens one fixed page of the maker's site in the default browser.
-namespace modHelp {
+// modHelp's page openers: each opens one fixed page of the maker's site in the
+// default browser.
+namespace web {
 
 void OpenHelpPage();
 void OpenHomePage();
@@ -11,4 +12,4 @@ void OpenCoBrandPage();
 void OpenFullyBrandedPage();
 void OpenSoftwaresPage();
 
-} // namespace modHelp
+} // namespace web

@@ -1,9 +1,9 @@
 #include "web/Promotions.h"
 
+#include "forms/LinkLabel.h"
 #include "forms/Look.h"
+#include "web/PageOpeners.h"
 #include "web/Site.h"
-
-#include <QLabel>
 
 namespace web {
 
@@ -16,36 +16,54 @@ void colour(QLabel &label, const QColor &text)
     label.setPalette(palette);
 }
 
-// Blue on the button face: the face is pinned to the classic light grey, as a
-// dark desktop's face would leave the blue unreadable.
+// Blue on the button face.
 void showOnButtonFace(QLabel &label)
 {
+    forms::pinClassicButtonFace(label);
     QPalette palette = label.palette();
     palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
-    palette.setColor(QPalette::Button, forms::classicButtonFace());
     label.setPalette(palette);
     label.setBackgroundRole(QPalette::Button);
     label.setAutoFillBackground(true);
     label.setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25, forms::Emphasis::Bold | forms::Emphasis::Underline));
 }
 
+// The offers' click routines, the same in both windows.
+void Label61_Click()
+{
+    OpenHomePage();
+}
+
+void lblCobrand_Click()
+{
+    OpenCoBrandPage();
+}
+
+void lblFullBrand_Click()
+{
+    OpenFullyBrandedPage();
+}
+
 } // namespace
 
-void setUpPromotions(QLabel &label61, QLabel &lblCobrand, QLabel &lblFullBrand)
+void setUpPromotions(LinkLabel &siteVisit, LinkLabel &lblCobrand, LinkLabel &lblFullBrand)
 {
-    label61.setText(QLatin1String("The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
-                                  "Velmora. Visit ")
-                    + host() + QLatin1String(" Now"));
+    siteVisit.setText(QLatin1String("The Most Popular Online Velmora Discussion Board. Best Resource For "
+                                    "Everything Velmora. Visit ")
+                      + host() + QLatin1String(" Now"));
     lblCobrand.setText(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
                                       "site. Put your site's name &  link here. See \"Help\" for details.    Click "
                                       "Here for more info on co-branding."));
     lblFullBrand.setText(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                                         "online. Get this software fully branded for your website. Click here for "
                                         "more details."));
-    colour(label61, Qt::white);
-    label61.setFont(forms::designFont(forms::DesignFamily::Verdana, 9, forms::Emphasis::Underline));
+    colour(siteVisit, Qt::white);
+    siteVisit.setFont(forms::designFont(forms::DesignFamily::Verdana, 9, forms::Emphasis::Underline));
     showOnButtonFace(lblCobrand);
     showOnButtonFace(lblFullBrand);
+    QObject::connect(&siteVisit, &LinkLabel::clicked, &siteVisit, Label61_Click);
+    QObject::connect(&lblCobrand, &LinkLabel::clicked, &lblCobrand, lblCobrand_Click);
+    QObject::connect(&lblFullBrand, &LinkLabel::clicked, &lblFullBrand, lblFullBrand_Click);
 }
 
 } // namespace web

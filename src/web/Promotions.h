@@ -1,12 +1,12 @@
 #pragma once
 
-class QLabel;
+class LinkLabel;
 
 namespace web {
 
-// The entry and result windows carry the same three offers: a visit to the
-// site, and the co-branded and fully branded editions, which overlap, in the
-// same fonts and colours.
-void setUpPromotions(QLabel &label61, QLabel &lblCobrand, QLabel &lblFullBrand);
+// The entry and result windows carry the same three offers, each opening its
+// page when clicked: a visit to the site, and the co-branded and fully branded
+// editions, which overlap, in the same fonts and colours.
+void setUpPromotions(LinkLabel &siteVisit, LinkLabel &lblCobrand, LinkLabel &lblFullBrand);
 
 } // namespace web

@@ -17,7 +17,7 @@ QString productAddress(const QString &siteHost)
 
 QString pageAddress(QStringView pageKey, const QString &siteHost)
 {
-    return productAddress(siteHost) + QLatin1String("ssd.php?page=") + pageKey.toString();
+    return productAddress(siteHost) + QLatin1String(buildfacts::pageScript) + pageKey.toString();
 }
 
 } // namespace web

@@ -2,8 +2,8 @@
 
 #include "forms/Application.h"
 #include "platform/Platform.h"
+#include "platform/SettingsText.h"
 #include "web/PageOpeners.h"
-#include "web/SettingsText.h"
 
 namespace web {
 
@@ -22,7 +22,7 @@ QString reminderQuestion()
 bool storeToday(const QString &application, const QString &key)
 {
     const QString dateText = reminderDateText(platform::clock().today());
-    return platform::settings().write(application, section, key, modHelp::EncodeSetting(dateText));
+    return platform::settings().write(application, section, key, platform::EncodeSetting(dateText));
 }
 
 // The number the count characters from position from spell, if all are ASCII digits.
@@ -74,30 +74,26 @@ ReminderStep reminderStep(const QString &storedDateText, QDate today)
     return ReminderStep::Ask;
 }
 
-} // namespace web
-
-namespace modHelp {
-
 void UpdateReminderCheck()
 {
     const QString application = forms::applicationName();
-    const QString key = EncodeSetting(u"Duration");
-    const QString stored = DecodeSetting(platform::settings().read(application, web::section, key));
-    switch (web::reminderStep(stored, platform::clock().today())) {
-    case web::ReminderStep::Quiet:
+    const QString key = platform::EncodeSetting(u"Duration");
+    const QString stored = platform::DecodeSetting(platform::settings().read(application, section, key));
+    switch (reminderStep(stored, platform::clock().today())) {
+    case ReminderStep::Quiet:
         return;
-    case web::ReminderStep::StoreFirstDate:
-        web::storeToday(application, key);
+    case ReminderStep::StoreFirstDate:
+        storeToday(application, key);
         return;
-    case web::ReminderStep::Ask:
+    case ReminderStep::Ask:
         break;
     }
-    const platform::Answer answer = platform::messageBox().show(web::reminderQuestion(), platform::Icon::Information,
+    const platform::Answer answer = platform::messageBox().show(reminderQuestion(), platform::Icon::Information,
                                                                 platform::Buttons::YesNo);
-    if (!web::storeToday(application, key))
+    if (!storeToday(application, key))
         return;
     if (answer == platform::Answer::Yes)
         OpenDownloadPage();
 }
 
-} // namespace modHelp
+} // namespace web

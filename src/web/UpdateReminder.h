@@ -18,11 +18,7 @@ std::optional<QDate> reminderDateFromText(const QString &text);
 // What a check does with the decoded stored date text on the given day.
 ReminderStep reminderStep(const QString &storedDateText, QDate today);
 
-} // namespace web
-
-namespace modHelp {
-
-// Offers, at most once in 15 days, to open the download page.
+// modHelp's reminder: offers, at most once in 15 days, to open the download page.
 void UpdateReminderCheck();
 
-} // namespace modHelp
+} // namespace web

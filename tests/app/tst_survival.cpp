@@ -4,6 +4,7 @@
 #include "forms/Forms.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
+#include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
@@ -80,7 +81,7 @@ void pickDate(int day, int month, int year)
 {
     entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
     entry<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
-    entry<QComboBox>("cboYear")->setCurrentIndex(year - 1900);
+    entry<QComboBox>("cboYear")->setCurrentIndex(year - reading::firstListedYear);
 }
 
 // One megabyte of a name, as a paste from a runaway program could bring.

@@ -1,4 +1,5 @@
 #include "forms/DesignStyle.h"
+#include "forms/Look.h"
 #include "forms/Png.h"
 
 #include <QApplication>
@@ -138,13 +139,13 @@ void TestDesignStyle::buttonFacesAreFlatOnEveryStyle()
     QPushButton next(QStringLiteral("Next"));
     next.setStyle(&design);
     QPalette palette = next.palette();
-    palette.setColor(QPalette::Button, QColor(124, 165, 231));
+    palette.setColor(QPalette::Button, forms::lightBlue());
     next.setPalette(palette);
     forms::DesignStyle::adopt(next);
     next.resize(130, 23);
     const QImage face = next.grab().toImage();
     for (const QPoint &inside : {QPoint(3, 3), QPoint(3, 19), QPoint(126, 11)})
-        QCOMPARE(face.pixelColor(inside).name(), QColor(124, 165, 231).name());
+        QCOMPARE(face.pixelColor(inside).name(), forms::lightBlue().name());
 }
 
 QTEST_MAIN(TestDesignStyle)

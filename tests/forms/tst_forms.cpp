@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/EndRoutine.h"
 #include "forms/Forms.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 
 #include <QLineEdit>
@@ -146,7 +146,7 @@ void TestForms::endRoutineUnloadsFirstLoadedFirst()
     second.Show();
     first.Show();
     third.Hide();
-    modHelp::UnloadAllAndEnd();
+    forms::UnloadAllAndEnd();
     QCOMPARE(events, QStringList({"second load", "first load", "third load", "second unload", "first unload",
                                   "third unload"}));
     QVERIFY(forms::loaded().isEmpty());
@@ -158,8 +158,8 @@ void TestForms::endRoutineEntersItselfFromAnUnloadHandler()
     first.Show();
     second.Show();
     third.Show();
-    second->onUnload = [] { modHelp::UnloadAllAndEnd(); };
-    modHelp::UnloadAllAndEnd();
+    second->onUnload = [] { forms::UnloadAllAndEnd(); };
+    forms::UnloadAllAndEnd();
     QCOMPARE(events, QStringList({"first load", "second load", "third load", "first unload", "second unload",
                                   "third unload"}));
     QCOMPARE(m_desktop->ends, 1);
@@ -169,7 +169,7 @@ void TestForms::endRoutineAlsoUnloadsWhatAnUnloadHandlerShows()
 {
     first.Show();
     first->onUnload = [] { second.Show(); };
-    modHelp::UnloadAllAndEnd();
+    forms::UnloadAllAndEnd();
     QCOMPARE(events, QStringList({"first load", "first unload", "second load", "second unload"}));
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);

@@ -1,26 +1,12 @@
 // Whatever the entry window holds when Next is pressed, the check answers, and
 // within the lists' range it refuses exactly the days the calendar lacks.
 #include "reading/EntryRules.h"
-#include "Require.h"
+#include "Fuzz.h"
 
 #include <QDate>
 
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
-
-namespace {
-
-QString text(FuzzedDataProvider &input)
+void fuzzOne(FuzzedDataProvider &input)
 {
-    return QString::fromUtf8(input.ConsumeRandomLengthString(64));
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
-    FuzzedDataProvider input(data, size);
     const int day = input.ConsumeIntegral<int>();
     const int month = input.ConsumeIntegral<int>();
     const int year = input.ConsumeIntegral<int>();
@@ -30,18 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const int listedDay = input.ConsumeIntegralInRange(0, 30);
     const int listedMonth = input.ConsumeIntegralInRange(0, 11);
-    const int listedYear = input.ConsumeIntegralInRange(1900, 2050);
+    const int listedYear = input.ConsumeIntegralInRange(reading::firstListedYear, reading::lastListedYear);
     require(reading::impossibleDateMessage(listedDay, listedMonth, listedYear).isEmpty()
             == QDate(listedYear, listedMonth + 1, listedDay + 1).isValid());
 
-    reading::Entries entries;
-    entries.firstName = text(input);
-    entries.lastName = text(input);
-    entries.dayText = text(input);
-    entries.monthText = text(input);
-    entries.yearText = text(input);
-    entries.dayPosition = input.ConsumeIntegral<int>();
-    entries.monthPosition = input.ConsumeIntegral<int>();
+    // A braced list is read left to right: first name first, month position last.
+    const reading::Entries entries{typedText(input, 64),        typedText(input, 64), typedText(input, 64),
+                                   typedText(input, 64),        typedText(input, 64), input.ConsumeIntegral<int>(),
+                                   input.ConsumeIntegral<int>()};
     const reading::EntryProblem problem = reading::checkEntries(entries);
     const bool filled = !entries.firstName.isEmpty() && !entries.lastName.isEmpty() && !entries.dayText.isEmpty()
                         && !entries.monthText.isEmpty() && !entries.yearText.isEmpty();
@@ -52,5 +34,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else {
         require(!problem.message.isEmpty() && problem.icon == platform::Icon::Critical);
     }
-    return 0;
 }

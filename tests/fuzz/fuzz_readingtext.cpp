@@ -1,14 +1,9 @@
 // Any number asks for a reading without harm; only 1 to 31 have a paragraph.
 #include "reading/Readings.h"
-#include "Require.h"
+#include "Fuzz.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void fuzzOne(FuzzedDataProvider &input)
 {
-    FuzzedDataProvider input(data, size);
     const int number = input.ConsumeIntegral<int>();
     const bool hasReading = number >= 1 && number <= 31;
     require(reading::readingFor(number).isEmpty() != hasReading);
@@ -19,5 +14,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(reading::readingText(number) == blocks.join(QString()));
     if (hasReading)
         require(reading::readingText(number).contains(reading::readingFor(number)));
-    return 0;
 }

@@ -3,33 +3,16 @@
 // every value exactly as typed once decoded.
 #include "support/modTellAFriend.h"
 #include "web/Site.h"
-#include "Require.h"
+#include "Fuzz.h"
 
 #include <QUrl>
 
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
-
-namespace {
-
-QString typed(FuzzedDataProvider &input)
+void fuzzOne(FuzzedDataProvider &input)
 {
-    return QString::fromUtf8(input.ConsumeRandomLengthString(256));
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
-    FuzzedDataProvider input(data, size);
-    modTellAFriend::Referral referral;
-    referral.referrerName = typed(input);
-    referral.referrerEmail = typed(input);
-    referral.message = typed(input);
-    referral.friendName = typed(input);
-    referral.friendEmail = typed(input);
-    const QString address = modTellAFriend::referralAddress(referral, web::host());
+    // A braced list is read left to right: the referrer's name first.
+    const support::Referral referral{typedText(input, 256), typedText(input, 256), typedText(input, 256),
+                                     typedText(input, 256), typedText(input, 256)};
+    const QString address = support::referralAddress(referral, web::host());
 
     for (const char16_t forbidden : {u' ', u'\r', u'\n', u'#'})
         require(!address.contains(QChar(forbidden)));
@@ -51,5 +34,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(QUrl::fromPercentEncoding(pairs[i].mid(equals + 1).toLatin1()) == values[i]);
     }
     require(pairs.last().mid(pairs.last().indexOf(u'=') + 1) == web::productAddress(web::host()));
-    return 0;
 }

@@ -1,15 +1,10 @@
 // The stored date is read back from whatever the settings store holds: only a
 // date in the exact written form counts, and the reminder decides from it.
 #include "web/UpdateReminder.h"
-#include "Require.h"
+#include "Fuzz.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void fuzzOne(FuzzedDataProvider &input)
 {
-    FuzzedDataProvider input(data, size);
     const QDate written(input.ConsumeIntegralInRange(1, 9999), input.ConsumeIntegralInRange(1, 12),
                         input.ConsumeIntegralInRange(1, 31));
     const QDate today = QDate::fromJulianDay(input.ConsumeIntegralInRange<qint64>(
@@ -32,5 +27,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(step == web::ReminderStep::Quiet);
     else
         require(step == (std::abs(today.daysTo(*read)) <= 14 ? web::ReminderStep::Quiet : web::ReminderStep::Ask));
-    return 0;
 }

@@ -1,12 +1,12 @@
 // Keys and values of the settings store pass through the transform: what was
 // encoded must decode to every character the code page can move that far.
-#include "web/SettingsText.h"
-#include "Require.h"
+#include "platform/SettingsText.h"
+#include "Fuzz.h"
 
 #include <QStringEncoder>
 
-#include <cstdint>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -35,20 +35,20 @@ QString keptWhere(QStringView text, bool (*inRange)(int))
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void fuzzOne(FuzzedDataProvider &input)
 {
-    const QString text(reinterpret_cast<const QChar *>(data), static_cast<qsizetype>(size / 2));
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
+    const QString text(reinterpret_cast<const QChar *>(bytes.data()), static_cast<qsizetype>(bytes.size() / 2));
 
-    const QString encoded = modHelp::EncodeSetting(text);
+    const QString encoded = platform::EncodeSetting(text);
     const QString canMoveUp = keptWhere(text, [](int c) { return c + offset <= 255; });
     require(encoded.size() == canMoveUp.size());
     for (qsizetype i = 0; i < encoded.size(); ++i)
         require(code(encoded[i]) == *code(canMoveUp[i]) + offset);
-    require(modHelp::DecodeSetting(encoded) == canMoveUp);
+    require(platform::DecodeSetting(encoded) == canMoveUp);
 
-    const QString decoded = modHelp::DecodeSetting(text);
+    const QString decoded = platform::DecodeSetting(text);
     const QString canMoveDown = keptWhere(text, [](int c) { return c - offset >= 0; });
     require(decoded.size() == canMoveDown.size());
-    require(modHelp::EncodeSetting(decoded) == canMoveDown);
-    return 0;
+    require(platform::EncodeSetting(decoded) == canMoveDown);
 }

@@ -2,9 +2,10 @@
 # Installs the build into a temporary root and packs it as a .deb, checking what
 # the desktop, software centres and dpkg get to see, then starts the packaged
 # program until its entry window is on screen.
-# Usage: check-install.sh BUILD_DIR APP_ID EXECUTABLE VERSION CAPTION
+# Usage: check-install.sh BUILD_DIR APP_ID EXECUTABLE VERSION CAPTION ICON_SIZE...
 set -euo pipefail
 build=$1 id=$2 program=$3 version=$4 caption=$5
+icon_sizes=("${@:6}")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -13,8 +14,6 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-
-icon_sizes=(16 24 32 48 64 128 256)
 
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
 root=$work/root/usr

@@ -4,7 +4,7 @@
 #include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
 #include "forms/Application.h"
-#include "forms/EndRoutine.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "platform/InstanceLock.h"
 #include "platform/ProcessStart.h"
 #include "platform/QtPlatform.h"
@@ -31,5 +31,5 @@ int main(int argc, char *argv[])
         while (std::getchar() != EOF) {
         }
     }
-    modHelp::UnloadAllAndEnd();
+    forms::UnloadAllAndEnd();
 }

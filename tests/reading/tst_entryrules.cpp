@@ -53,7 +53,7 @@ void TestEntryRules::onlySmallLettersAreRaised()
 // Every day, month and year the lists offer, against the Gregorian calendar.
 void TestEntryRules::everyListedDateIsJudgedByTheCalendar()
 {
-    for (int year = 1900; year <= 2050; ++year) {
+    for (int year = reading::firstListedYear; year <= reading::lastListedYear; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= 31; ++day) {
                 const QString message = reading::impossibleDateMessage(day - 1, month - 1, year);

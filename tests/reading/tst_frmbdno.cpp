@@ -1,5 +1,6 @@
 #include "fixture/WindowTest.h"
 #include "platform/RecordingPlatform.h"
+#include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "reading/ReadingDisplay.h"
@@ -30,7 +31,7 @@ void pressNext(const QString &first, const QString &last, int day, int month, in
     entry<QLineEdit>("txtLastName")->setText(last);
     entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
     entry<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
-    entry<QComboBox>("cboYear")->setCurrentIndex(year - 1900);
+    entry<QComboBox>("cboYear")->setCurrentIndex(year - reading::firstListedYear);
     QTest::mouseClick(entry<QPushButton>("cmdNext"), Qt::LeftButton);
     if (frmBDNo.isLoaded()) {
         frmBDNo->activateWindow();

@@ -2,6 +2,7 @@
 #include "fixture/WindowTest.h"
 #include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
+#include "reading/EntryRules.h"
 #include "reading/FrmMain.h"
 
 #include <QAbstractItemView>
@@ -20,7 +21,8 @@
 
 namespace {
 
-const QString site = QLatin1String("http://") + buildfacts::host + "/orvane-free-birthday-number/ssd.php?page=";
+const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath + '/'
+                     + buildfacts::pageScript;
 
 template <class T>
 T *control(const char *name)
@@ -88,7 +90,7 @@ void TestFrmMain::init()
 void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
 {
     QCOMPARE(items(*control<QComboBox>("cboDate")), numbers(1, 31));
-    QCOMPARE(items(*control<QComboBox>("cboYear")), numbers(1900, 2050));
+    QCOMPARE(items(*control<QComboBox>("cboYear")), numbers(reading::firstListedYear, reading::lastListedYear));
     QCOMPARE(items(*control<QComboBox>("cboMonth")),
              QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
                           "October", "November", "December"}));

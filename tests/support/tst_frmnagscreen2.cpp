@@ -21,8 +21,9 @@
 
 namespace {
 
-const QString product = QLatin1String("http://") + buildfacts::host + "/orvane-free-birthday-number/";
-const QString site = product + "ssd.php?page=";
+const QString product =
+    QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath + '/';
+const QString site = product + buildfacts::pageScript;
 
 template <class T>
 T *control(const QString &name)
@@ -318,15 +319,15 @@ void TestFrmNagScreen2::everyPressOverwritesTheCapturedValues()
     fillIn(QStringLiteral("Ann"), QStringLiteral("ann@home.example"), QStringLiteral("Cy"),
            QStringLiteral("cy@work.example"));
     pressReferAFriend();
-    const QString sent = modTellAFriend::ReferralAddress;
+    const QString sent = support::ReferralAddress;
     fillIn(QStringLiteral(" Bea "), QStringLiteral("bea@home.example"), QStringLiteral("Dee"),
            QStringLiteral("bea@home.example"));
     pressReferAFriend();
     QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(modTellAFriend::ReferrerName, QStringLiteral("Bea"));
-    QCOMPARE(modTellAFriend::FriendName, QStringLiteral("Dee"));
-    QCOMPARE(modTellAFriend::ReferralMessage, QStringLiteral("Your Message\r\n"));
-    QCOMPARE(modTellAFriend::ReferralAddress, sent);
+    QCOMPARE(support::ReferrerName, QStringLiteral("Bea"));
+    QCOMPARE(support::FriendName, QStringLiteral("Dee"));
+    QCOMPARE(support::ReferralMessage, QStringLiteral("Your Message\r\n"));
+    QCOMPARE(support::ReferralAddress, sent);
     QCOMPARE(m_desktop->openedAddresses, QStringList({sent}));
 }
 

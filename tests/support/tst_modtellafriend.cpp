@@ -1,16 +1,17 @@
+#include "BuildFacts.h"
 #include "support/modTellAFriend.h"
 
 #include <QTest>
 
 #include <utility>
 
-using modTellAFriend::Referral;
+using support::Referral;
 
 Q_DECLARE_METATYPE(Referral)
 
 namespace {
 
-const QString product = QStringLiteral("http://forum.test/orvane-free-birthday-number/");
+const QString product = QLatin1String(buildfacts::siteScheme) + "://forum.test/" + buildfacts::productPath + '/';
 
 Referral filledIn()
 {
@@ -29,7 +30,7 @@ QString addressWith(int key, const QString &encodedValue)
     QStringList values{QStringLiteral("Ann"), QStringLiteral("ann%40home.example"), QStringLiteral("Hello"),
                        QStringLiteral("Cy"), QStringLiteral("cy%40work.example")};
     values[key - 1] = encodedValue;
-    QString address = product + QLatin1String("ssd.php?page=kelv-refer-a-friend");
+    QString address = product + buildfacts::pageScript + "kelv-refer-a-friend";
     for (int i = 0; i < values.size(); ++i)
         address += QStringLiteral("&taf%1=").arg(i + 1) + values.at(i);
     return address + QLatin1String("&taf6=") + product;
@@ -77,17 +78,16 @@ void TestModTellAFriend::firstUnfilledValueIsReported()
 {
     QFETCH(Referral, referral);
     QFETCH(QString, message);
-    QCOMPARE(modTellAFriend::referralProblem(referral), message);
+    QCOMPARE(support::referralProblem(referral), message);
 }
 
 void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
 {
     const Referral referral{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                             QStringLiteral("e")};
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")),
-             QStringLiteral("http://forum.test/orvane-free-birthday-number/ssd.php?page=kelv-refer-a-friend"
-                            "&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e"
-                            "&taf6=http://forum.test/orvane-free-birthday-number/"));
+    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
+             product + buildfacts::pageScript + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6="
+                 + product);
 }
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()
@@ -117,14 +117,14 @@ void TestModTellAFriend::typedCharactersCannotBreakTheAddress()
     QFETCH(QString, encoded);
     Referral referral = filledIn();
     referral.*typedFields[key - 1] = value;
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")), addressWith(key, encoded));
+    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")), addressWith(key, encoded));
 }
 
 void TestModTellAFriend::aMegabyteValueIsSentWhole()
 {
     Referral referral = filledIn();
     referral.referrerName = QString(1 << 20, u'&');
-    QCOMPARE(modTellAFriend::referralAddress(referral, QStringLiteral("forum.test")),
+    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
              addressWith(1, QStringLiteral("%26").repeated(1 << 20)));
 }
 

@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/EndRoutine.h"
 #include "forms/Forms.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
 #include "web/FrmAbout.h"
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(shownModal);
         QVERIFY(!frmAbout.isLoaded());
         QVERIFY(frmMain.isLoaded());
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
     }
 };
 

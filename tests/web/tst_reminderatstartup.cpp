@@ -1,11 +1,11 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
 #include "forms/Application.h"
-#include "forms/EndRoutine.h"
 #include "forms/Forms.h"
+#include "forms/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
+#include "platform/SettingsText.h"
 #include "reading/FrmMain.h"
-#include "web/SettingsText.h"
 
 #include <QTest>
 
@@ -15,7 +15,7 @@ namespace {
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
+    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace
@@ -49,7 +49,7 @@ private slots:
         QFETCH(int, questions);
         QFETCH(QString, storedAfter);
         if (!stored.isEmpty())
-            m_desktop->stored.insert(reminderKey(), modHelp::EncodeSetting(stored));
+            m_desktop->stored.insert(reminderKey(), platform::EncodeSetting(stored));
         bool entryWindowLoadedWhenAsked = false;
         m_desktop->whileMessageShown = [&](const RecordingPlatform::Message &) {
             entryWindowLoadedWhenAsked = frmMain.isLoaded();
@@ -59,9 +59,9 @@ private slots:
 
         QCOMPARE(m_desktop->messages.size(), questions);
         QVERIFY(!entryWindowLoadedWhenAsked);
-        QCOMPARE(modHelp::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
+        QCOMPARE(platform::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
         QVERIFY(frmMain.isLoaded());
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
     }
 
     void entryWindowLoadedAgainChecksAgain()
@@ -74,7 +74,7 @@ private slots:
         frmMain.Show();
 
         QCOMPARE(m_desktop->messages.size(), 1);
-        modHelp::UnloadAllAndEnd();
+        forms::UnloadAllAndEnd();
     }
 };
 

@@ -1,7 +1,7 @@
 #include "forms/Application.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
-#include "web/SettingsText.h"
+#include "platform/SettingsText.h"
 #include "web/UpdateReminder.h"
 
 #include <QFile>
@@ -37,8 +37,8 @@ private slots:
     void valueComesBackExactly()
     {
         QFETCH(QString, text);
-        const QString key = modHelp::EncodeSetting(u"Duration");
-        const QString value = modHelp::EncodeSetting(text);
+        const QString key = platform::EncodeSetting(u"Duration");
+        const QString value = platform::EncodeSetting(text);
         const QString application = forms::applicationName();
         platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
 
@@ -48,13 +48,13 @@ private slots:
         reader.beginGroup(QStringLiteral("Settings"));
         QCOMPARE(reader.childKeys(), QStringList{key});
         QCOMPARE(reader.value(key).toString(), value);
-        QCOMPARE(modHelp::DecodeSetting(store.read(application, QStringLiteral("Settings"), key)), text);
+        QCOMPARE(platform::DecodeSetting(store.read(application, QStringLiteral("Settings"), key)), text);
     }
 
     void absentKeyReadsEmpty()
     {
         platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
-        const QString key = modHelp::EncodeSetting(u"Duration");
+        const QString key = platform::EncodeSetting(u"Duration");
         QCOMPARE(store.read(forms::applicationName(), QStringLiteral("Settings"), key), QString());
     }
 
@@ -78,25 +78,25 @@ private slots:
         platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
         // The recording platform puts back what it replaced when it goes.
         platform::install({&recording, &recording, &store, &recording, &recording, &recording, &recording});
-        const QString key = QLatin1String("Settings/") + modHelp::EncodeSetting(u"Duration");
+        const QString key = QLatin1String("Settings/") + platform::EncodeSetting(u"Duration");
 
         // Each start runs the check twice.
-        modHelp::UpdateReminderCheck();
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
+        web::UpdateReminderCheck();
         QVERIFY(recording.messages.isEmpty());
         {
             const QSettings reader(freshCopy(), QSettings::IniFormat);
             QCOMPARE(reader.allKeys(), QStringList{key});
-            QCOMPARE(reader.value(key).toString(), modHelp::EncodeSetting(u"2026-12-08"));
+            QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));
         }
 
         QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::applicationName())
-            .setValue(key, modHelp::EncodeSetting(u"2026-11-23"));
-        modHelp::UpdateReminderCheck();
-        modHelp::UpdateReminderCheck();
+            .setValue(key, platform::EncodeSetting(u"2026-11-23"));
+        web::UpdateReminderCheck();
+        web::UpdateReminderCheck();
         QCOMPARE(recording.messages.size(), 1);
         const QSettings reader(freshCopy(), QSettings::IniFormat);
-        QCOMPARE(reader.value(key).toString(), modHelp::EncodeSetting(u"2026-12-08"));
+        QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "forms/Application.h"
 #include "platform/RecordingPlatform.h"
-#include "web/SettingsText.h"
+#include "platform/SettingsText.h"
 #include "web/Site.h"
 #include "web/UpdateReminder.h"
 
@@ -15,7 +15,7 @@ const QString absent = QStringLiteral("(absent)");
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + modHelp::EncodeSetting(u"Duration");
+    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace
@@ -121,18 +121,18 @@ private slots:
         QFETCH(bool, downloadOpened);
         RecordingPlatform platform;
         if (stored != absent)
-            platform.stored.insert(reminderKey(), modHelp::EncodeSetting(stored));
+            platform.stored.insert(reminderKey(), platform::EncodeSetting(stored));
         platform.failWrites = failWrites;
         platform.answers = {answerYes ? platform::Answer::Yes : platform::Answer::No};
 
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
 
         QCOMPARE(platform.messages.size(), asked ? 1 : 0);
         QCOMPARE(platform.writes, writes);
         if (storedAfter == absent)
             QVERIFY(!platform.stored.contains(reminderKey()));
         else
-            QCOMPARE(modHelp::DecodeSetting(platform.stored.value(reminderKey())), storedAfter);
+            QCOMPARE(platform::DecodeSetting(platform.stored.value(reminderKey())), storedAfter);
         const QStringList opened = downloadOpened ? QStringList{web::pageAddress(u"download-web-page")} : QStringList();
         QCOMPARE(platform.openedAddresses, opened);
     }
@@ -140,9 +140,9 @@ private slots:
     void question()
     {
         RecordingPlatform platform;
-        platform.stored.insert(reminderKey(), modHelp::EncodeSetting(u"2026-11-23"));
+        platform.stored.insert(reminderKey(), platform::EncodeSetting(u"2026-11-23"));
 
-        modHelp::UpdateReminderCheck();
+        web::UpdateReminderCheck();
 
         QCOMPARE(platform.messages.size(), 1);
         const RecordingPlatform::Message &message = platform.messages.first();

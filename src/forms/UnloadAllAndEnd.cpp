@@ -1,15 +1,15 @@
-#include "forms/EndRoutine.h"
+#include "forms/UnloadAllAndEnd.h"
 
 #include "forms/Forms.h"
 #include "platform/Platform.h"
 
-namespace modHelp {
+namespace forms {
 
 namespace {
 
-forms::Form *nextToUnload()
+Form *nextToUnload()
 {
-    for (forms::Form *form : forms::loaded()) {
+    for (Form *form : loaded()) {
         if (!form->isUnloading())
             return form;
     }
@@ -24,10 +24,10 @@ void UnloadAllAndEnd()
     // so the end comes once, after the last window is gone.
     static int depth = 0;
     ++depth;
-    while (forms::Form *form = nextToUnload())
+    while (Form *form = nextToUnload())
         form->Unload();
     if (--depth == 0)
         platform::process().end();
 }
 
-} // namespace modHelp
+} // namespace forms

@@ -1,9 +1,9 @@
-#include "web/SettingsText.h"
+#include "platform/SettingsText.h"
 
 #include <algorithm>
 #include <iterator>
 
-namespace web {
+namespace platform {
 
 namespace {
 
@@ -50,18 +50,14 @@ QString ansiCharacter(int code)
     return QString(QChar(code));
 }
 
-} // namespace web
-
-namespace modHelp {
-
 QString EncodeSetting(QStringView text)
 {
-    return web::shiftedCodes(text, web::settingOffset);
+    return shiftedCodes(text, settingOffset);
 }
 
 QString DecodeSetting(QStringView text)
 {
-    return web::shiftedCodes(text, -web::settingOffset);
+    return shiftedCodes(text, -settingOffset);
 }
 
-} // namespace modHelp
+} // namespace platform

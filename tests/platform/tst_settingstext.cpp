@@ -1,4 +1,4 @@
-#include "web/SettingsText.h"
+#include "platform/SettingsText.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -46,8 +46,8 @@ private slots:
     void codePage()
     {
         QFETCH(int, code);
-        QCOMPARE(web::ansiCharacter(code), QString(windows1252(code)));
-        QCOMPARE(web::ansiCode(windows1252(code)).value_or(-1), code);
+        QCOMPARE(platform::ansiCharacter(code), QString(windows1252(code)));
+        QCOMPARE(platform::ansiCode(windows1252(code)).value_or(-1), code);
     }
 
     // The table against the system's own converter, over every UTF-16 unit.
@@ -58,14 +58,14 @@ private slots:
         for (int code = 0; code <= 255; ++code) {
             QStringDecoder decoder("windows-1252");
             const char byte = static_cast<char>(code);
-            QCOMPARE(web::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
+            QCOMPARE(platform::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
         }
         for (int unit = 0; unit <= 0xFFFF; ++unit) {
             const QChar character(unit);
             QStringEncoder encoder("windows-1252");
             const QByteArray bytes = encoder.encode(QStringView(&character, 1));
             const int expected = encoder.hasError() || bytes.size() != 1 ? -1 : static_cast<unsigned char>(bytes[0]);
-            if (web::ansiCode(character).value_or(-1) != expected)
+            if (platform::ansiCode(character).value_or(-1) != expected)
                 QFAIL(qPrintable(QStringLiteral("U+%1 differs").arg(unit, 4, 16, QLatin1Char('0'))));
         }
     }
@@ -87,7 +87,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, encoded);
-        QCOMPARE(modHelp::EncodeSetting(text), encoded);
+        QCOMPARE(platform::EncodeSetting(text), encoded);
     }
 
     void decode_data()
@@ -104,7 +104,7 @@ private slots:
     {
         QFETCH(QString, encoded);
         QFETCH(QString, text);
-        QCOMPARE(modHelp::DecodeSetting(encoded), text);
+        QCOMPARE(platform::DecodeSetting(encoded), text);
     }
 
     void roundTrip_data()
@@ -119,9 +119,9 @@ private slots:
     void roundTrip()
     {
         QFETCH(QString, text);
-        const QString encoded = modHelp::EncodeSetting(text);
+        const QString encoded = platform::EncodeSetting(text);
         QCOMPARE(encoded.size(), text.size());
-        QCOMPARE(modHelp::DecodeSetting(encoded), text);
+        QCOMPARE(platform::DecodeSetting(encoded), text);
     }
 };
 

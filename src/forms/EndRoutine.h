@@ -1,9 +1,0 @@
-#pragma once
-
-namespace modHelp {
-
-// Unloads every loaded window, first loaded first, and ends the process.
-// An unload handler may call it again; the walk then goes on from there.
-void UnloadAllAndEnd();
-
-} // namespace modHelp
