@@ -7,8 +7,14 @@
 # Usage: check-signing.sh SETTINGS MAKE_INSTALLERS PRODUCT_NAME PROGRAM_FILE
 set -euo pipefail
 settings=$1 make_installers=$2 product=$3 program=$4
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+server=''
+finish() {
+    [ -z "$server" ] || kill "$server" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap finish EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -61,4 +67,37 @@ for msi in stripped.msi made/unsigned/installer.msi; do
 done
 diff -r "$work/dump/stripped.msi" "$work/dump/made/unsigned/installer.msi" >&2 \
     || fail "the MSI without its signature holds other tables or streams than before it was signed"
+# Given a time-stamping service, here one of our own on the loopback address,
+# every signature carries its stamp.
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/tsa.key" -out "$work/tsa.pem" -days 2 \
+    -subj "/CN=Orvane test time stamps" -addext extendedKeyUsage=critical,timeStamping 2>/dev/null
+echo 01 >"$work/tsa.serial"
+cat >"$work/tsa.cnf" <<CONFIG
+[ tsa ]
+default_tsa = stamps
+[ stamps ]
+serial = $work/tsa.serial
+signer_cert = $work/tsa.pem
+signer_key = $work/tsa.key
+signer_digest = sha256
+default_policy = 1.2.3.4.1
+digests = sha256
+ess_cert_id_alg = sha256
+CONFIG
+python3 "$here/time-stamp-server.py" "$work/tsa.cnf" >"$work/tsa.port" &
+server=$!
+for _ in $(seq 50); do [ -s "$work/tsa.port" ] && break; sleep 0.1; done
+[ -s "$work/tsa.port" ] || fail "the time-stamping service did not start"
+no_proxy=127.0.0.1 cmake -D "SETTINGS=$settings" -D "WORK=$work/stamped" -D "MSI=$work/stamped.msi" -D "ZIP=$work/stamped.zip" \
+    -D "SIGN_CERT=$work/signer.pem" -D "SIGN_KEY=$work/signer.key" \
+    -D "SIGN_TIMESTAMP_URL=http://127.0.0.1:$(cat "$work/tsa.port")/" -P "$make_installers" \
+    || fail "the installers were not made with a time-stamping service"
+mkdir "$work/stamped-zip"
+unzip -q "$work/stamped.zip" -d "$work/stamped-zip"
+for file in "$work/stamped.msi" "$(find "$work/stamped-zip" -name "$program")"; do
+    report=$(osslsigncode verify -CAfile "$work/signer.pem" -TSA-CAfile "$work/tsa.pem" -in "$file" 2>&1) \
+        || fail "the time-stamped signature of ${file#"$work"/} does not verify: $report"
+    grep -qx "Timestamp Server Signature verification: ok" <<<"$report" \
+        || fail "${file#"$work"/} carries no time stamp: $report"
+done
 echo "signing checks passed"
