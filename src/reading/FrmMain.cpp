@@ -98,8 +98,12 @@ FrmMain::FrmMain()
     setDesignFonts(*m_ui);
     forms::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
                                 m_ui->fraBirthDay});
-    resize(m_ui->centralwidget->minimumWidth(),
-           m_ui->centralwidget->minimumHeight() + m_ui->menubar->sizeHint().height());
+    // As tall as the window's layout makes the menu bar at the window's width,
+    // which on Windows is not always the height it would like on its own, in
+    // the menu font it takes when polished.
+    m_ui->menubar->ensurePolished();
+    const int width = m_ui->centralwidget->minimumWidth();
+    resize(width, m_ui->centralwidget->minimumHeight() + m_ui->menubar->heightForWidth(width));
     web::setUpPromotions(*m_ui->Label61, *m_ui->lblCobrand, *m_ui->lblFullBrand);
     for (QLineEdit *box : nameBoxes(*m_ui)) {
         forms::frameInDesktopColours({box});

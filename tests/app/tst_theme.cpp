@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QTest>
 
 #include <cmath>
@@ -97,6 +99,80 @@ QColor textColour(const QWidget &widget)
     return {};
 }
 
+// The text as drawn: a mnemonic's ampersand takes no room.
+int drawnWidth(const QFontMetrics &metrics, QString text)
+{
+    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+    return metrics.horizontalAdvance(text);
+}
+
+// What is wrong when a line of the text does not fit the room, or nothing.
+QString lineCut(const QFontMetrics &metrics, const QString &text, const QRect &room)
+{
+    const int width = drawnWidth(metrics, text);
+    if (width <= room.width() && metrics.height() <= room.height())
+        return {};
+    return QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
+        .arg(text).arg(width).arg(metrics.height()).arg(room.width()).arg(room.height());
+}
+
+// A button's text runs as wide as its contents and, not clipped there, as
+// high as the button.
+QRect buttonRoom(const QAbstractButton &button, QStyle::SubElement contents)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QRect room = button.style()->subElementRect(contents, &option, &button);
+    return {room.left(), 0, room.width(), button.height()};
+}
+
+// What is wrong when the widget's text does not show whole in its room, or
+// nothing; a widget without text has nothing to cut.
+QString textCut(const QWidget &widget)
+{
+    const QFontMetrics metrics = widget.fontMetrics();
+    if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
+        if (label->text().isEmpty())
+            return {};
+        if (!label->wordWrap())
+            return lineCut(metrics, label->text(), label->contentsRect());
+        const int needed = label->heightForWidth(label->width());
+        return needed <= label->height() ? QString()
+                                         : QStringLiteral("wrapped, needs %1 of height, has %2")
+                                               .arg(needed).arg(label->height());
+    }
+    if (const auto *button = qobject_cast<const QPushButton *>(&widget))
+        return lineCut(metrics, button->text(), buttonRoom(*button, QStyle::SE_PushButtonContents));
+    if (const auto *box = qobject_cast<const QCheckBox *>(&widget))
+        return lineCut(metrics, box->text(), buttonRoom(*box, QStyle::SE_CheckBoxContents));
+    if (const auto *group = qobject_cast<const QGroupBox *>(&widget)) {
+        if (group->title().isEmpty())
+            return {};
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect room =
+            group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        return lineCut(metrics, group->title(), room.intersected(group->rect()));
+    }
+    if (const auto *edit = qobject_cast<const QLineEdit *>(&widget))
+        return lineCut(metrics, QString(), edit->contentsRect());
+    if (const auto *list = qobject_cast<const QComboBox *>(&widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect room =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        for (int item = 0; item < list->count(); ++item) {
+            const QString cut = lineCut(metrics, list->itemText(item), room);
+            if (!cut.isEmpty())
+                return cut;
+        }
+    }
+    return {};
+}
+
 QWidget &shown(Window window)
 {
     switch (window) {
@@ -120,6 +196,8 @@ private slots:
 
     void everyTextReadsOnADarkDesktop_data();
     void everyTextReadsOnADarkDesktop();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
     void noWindowAsksForAMissingFamily_data();
     void noWindowAsksForAMissingFamily();
     void designColoursShow_data();
@@ -190,6 +268,37 @@ void TestTheme::everyTextReadsOnADarkDesktop()
     }
     QVERIFY(texts > 3);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+}
+
+void TestTheme::everyTextShowsWhole_data()
+{
+    everyTextReadsOnADarkDesktop_data();
+}
+
+// Every text of every window shows whole, at whatever scale the desktop runs:
+// each in its own room, and each room in its window, but for a part kept
+// wholly below the window's edge until the window grows to show it.
+void TestTheme::everyTextShowsWhole()
+{
+    QFETCH(Window, window);
+    QWidget &top = shown(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+
+    QStringList faults;
+    int texts = 0;
+    for (const QWidget *widget : top.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&top) || !textColour(*widget).isValid())
+            continue;
+        ++texts;
+        const QString cut = textCut(*widget);
+        if (!cut.isEmpty())
+            faults << widget->objectName() + QLatin1String(": ") + cut;
+        const QRect inWindow(widget->mapTo(&top, QPoint(0, 0)), widget->size());
+        if (top.rect().intersects(inWindow) && !top.rect().contains(inWindow))
+            faults << widget->objectName() + QLatin1String(": cut by the window's edge");
+    }
+    QVERIFY(texts > 3);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
 }
 
 void TestTheme::noWindowAsksForAMissingFamily_data()
@@ -284,9 +393,12 @@ void TestTheme::facesAreFlatLightBlue()
     QVERIFY(QTest::qWaitForWindowExposed(&top));
     QWidget *face = top.findChild<QWidget *>(name);
     QVERIFY(face);
+    // The face, not the focus frame an active window draws on it.
+    face->clearFocus();
 
     const QImage image = face->grab().toImage();
-    const int x = 2 * static_cast<int>(face->devicePixelRatioF());
+    // Two pixels in from the edge, past the frame however the scale rounds it.
+    const int x = static_cast<int>(std::ceil(2 * face->devicePixelRatioF()));
     for (int y = x; y < image.height() - x; ++y)
         QCOMPARE(image.pixelColor(x, y), lightBlue);
 }

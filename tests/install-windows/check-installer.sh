@@ -131,7 +131,8 @@ wait_for 30 grep -q '=' "$ini" 2>/dev/null || fail "the portable copy kept no se
 "$wineserver" -w
 portable=
 for key in "HKCU\\Software\\$maker" "HKCU\\Software\\$program" "HKLM\\Software\\$maker"; do
-    [ -z "$(registry "$key")" ] || fail "the portable copy left $key in the registry"
+    # reg says on standard output that a key is missing, and fails.
+    ! "$wine" reg query "$key" >/dev/null 2>&1 || fail "the portable copy left $key in the registry"
 done
 before=$(cd "$drive_c" && find . | sort)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when the program's printable strings name a folder of the machine
 # that built it: its home, its source, build or temporary folders, or a Qt of
-# its own. Only the paths every system has may remain.
+# its own, or a place below one. Only the paths every system has may remain,
+# a Windows drive's C:/tmp among them.
 # Usage: check-paths.sh PROGRAM FOLDER...
 set -euo pipefail
 program=$1
@@ -12,7 +13,9 @@ for folder in "$@" "${HOME:-/root}" /tmp "${TMPDIR:-/tmp}"; do
     folder=${folder%/}
     [ -n "$folder" ] || continue
     # The program's strings, eight bits and sixteen (Windows keeps its own in UTF-16).
-    hits=$({ strings -a -n 6 "$program"; strings -a -n 6 -e l "$program"; } | grep -F -- "$folder" | sort -u | head -n 5 || true)
+    # shellcheck disable=SC2001 # a bracket expression says best which characters are escaped
+    pattern="(^|[^:[:alnum:]])$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$folder")(/|\$)"
+    hits=$({ strings -a -n 6 "$program"; strings -a -n 6 -e l "$program"; } | grep -E -- "$pattern" | sort -u | head -n 5 || true)
     if [ -n "$hits" ]; then
         echo "FAIL: $program names $folder:" >&2
         echo "$hits" >&2

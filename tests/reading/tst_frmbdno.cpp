@@ -266,7 +266,8 @@ void TestFrmBDNo::keyboardCopiesTheSelection()
     // Keys are no mouse activity: the guard leaves the clipboard alone.
     QCOMPARE(m_desktop->clipboardText, QStringLiteral("ours"));
     QTest::mouseMove(display.viewport(), QPoint(40, 30));
-    QVERIFY(m_desktop->clipboardText.isEmpty());
+    // A real desktop delivers the move when it moves the pointer, a little later.
+    QTRY_VERIFY(m_desktop->clipboardText.isEmpty());
 }
 
 void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard_data()
@@ -295,7 +296,7 @@ void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard()
         QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(40, 30));
     else
         QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(40, 30));
-    QCOMPARE(m_desktop->clipboardText, left);
+    QTRY_COMPARE(m_desktop->clipboardText, left);
     QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(40, 30));
 }
 
