@@ -77,10 +77,12 @@ run_at_source_date("${WIXL}" --arch x64 -D "Program=${program}" -D Icon=program.
 # version too (msidbUpgradeAttributesVersionMaxInclusive, with MigrateFeatures);
 # the upgrade row is a key of its table, so it is made anew. The package code
 # is the summary's revision.
-run_at_source_date("${MSIBUILD}" "${msi}"
+# Called directly: a list of arguments would split the template at its semicolon.
+execute_process(COMMAND "${FAKETIME}" -f "@${source_date}" "${MSIBUILD}" "${msi}"
     -q "DELETE FROM `Upgrade` WHERE `ActionProperty` = 'WIX_UPGRADE_DETECTED'"
     -q "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${UPGRADE_CODE}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')"
-    -s "${TITLE} ${VERSION}" "${MAKER}" "x64;1033" "{${package_code}}")
+    -s "${TITLE} ${VERSION}" "${MAKER}" "x64;1033" "{${package_code}}"
+    WORKING_DIRECTORY "${WORK}" COMMAND_ERROR_IS_FATAL ANY OUTPUT_QUIET)
 if(SIGN_CERT)
     sign("${msi}" "${MSI}")
 endif()
