@@ -40,13 +40,12 @@ std::vector<std::string> environmentFor(const QString &home)
     QDir(runtime).removeRecursively();
     ::mkdir(QFile::encodeName(runtime).constData(), 0700);
 
-    const std::vector<std::pair<std::string, QString>> own{
-        {"HOME", home},
-        {"XDG_CONFIG_HOME", home + QStringLiteral("/.config")},
-        {"XDG_CACHE_HOME", home + QStringLiteral("/.cache")},
-        {"XDG_DATA_HOME", home + QStringLiteral("/.local/share")},
-        {"XDG_RUNTIME_DIR", runtime},
-        {"QT_QPA_PLATFORM", QStringLiteral("xcb")}};
+    const std::vector<std::pair<std::string, QString>> own{{"HOME", home},
+                                                           {"XDG_CONFIG_HOME", home + QStringLiteral("/.config")},
+                                                           {"XDG_CACHE_HOME", home + QStringLiteral("/.cache")},
+                                                           {"XDG_DATA_HOME", home + QStringLiteral("/.local/share")},
+                                                           {"XDG_RUNTIME_DIR", runtime},
+                                                           {"QT_QPA_PLATFORM", QStringLiteral("xcb")}};
     std::vector<std::string> environment;
     for (char **variable = environ; *variable; ++variable) {
         const std::string entry(*variable);

@@ -106,8 +106,8 @@ bool measureStartUps(int starts, const QTemporaryDir &homes)
         }
     }
 
-    std::printf("Start-up, %d starts each in turn, medians\n%-30s %10s %10s %10s %8s %8s\n", starts, "",
-                "program", "bare", "text", "/bare", "/text");
+    std::printf("Start-up, %d starts each in turn, medians\n%-30s %10s %10s %10s %8s %8s\n", starts, "", "program",
+                "bare", "text", "/bare", "/text");
     printRow("spawn to mapped window (ms)", subjects,
              [](const Starts &figures) { return bench::median(figures.mappedMs); });
     printRow("CPU time to idle (ms)", subjects, [](const Starts &figures) { return bench::median(figures.cpuMs); });
@@ -123,8 +123,9 @@ int main(int argc, char *argv[])
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s [--starts N] [--rounds N]\n"
-                             "with --starts 0 it measures Next and Back alone, without an X server\n",
+        std::fprintf(stderr,
+                     "usage: %s [--starts N] [--rounds N]\n"
+                     "with --starts 0 it measures Next and Back alone, without an X server\n",
                      argv[0]);
         return 2;
     }

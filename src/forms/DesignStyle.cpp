@@ -88,8 +88,7 @@ int DesignStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWi
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-QIcon DesignStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
-                                const QWidget *widget) const
+QIcon DesignStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option, const QWidget *widget) const
 {
     if (standardIcon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
@@ -125,8 +124,8 @@ void DesignStyle::drawFrame(const QStyleOptionGroupBox &option, QPainter &painte
     painter.save();
     painter.setFont(caption);
     painter.setPen(option.palette.color(QPalette::WindowText));
-    drawItemText(&painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, option.palette,
-                 option.state & State_Enabled, option.text);
+    drawItemText(&painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, option.palette, option.state & State_Enabled,
+                 option.text);
     painter.restore();
 }
 
@@ -145,7 +144,8 @@ QRect DesignStyle::frameRect(const QStyleOption &option, const QWidget *widget) 
     // Below the caption's line, when there is one.
     const auto *box = qobject_cast<const QGroupBox *>(widget);
     const bool captioned = !box || box->isCheckable() || !box->title().isEmpty();
-    const int line = captioned ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget), option.fontMetrics.height()) : 0;
+    const int line =
+        captioned ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget), option.fontMetrics.height()) : 0;
     return option.rect.adjusted(0, line + 3, 0, 0);
 }
 

@@ -1,6 +1,8 @@
 #include "platform/InstanceLock.h"
 
+// windows.h first: the other system headers build on it.
 #include <windows.h>
+
 #include <sddl.h>
 
 namespace platform {

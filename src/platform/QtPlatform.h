@@ -39,8 +39,7 @@ class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore(QString maker, QString product);
     QString read(const QString &application, const QString &section, const QString &key) override;
-    bool write(const QString &application, const QString &section, const QString &key,
-               const QString &value) override;
+    bool write(const QString &application, const QString &section, const QString &key, const QString &value) override;
 
 private:
     QString m_maker;

@@ -55,8 +55,23 @@ void FrmBDNo::cmdback_Click()
 
 // The reading is not to be carried out with the mouse: any mouse activity over
 // it takes back what this program put on the clipboard.
-void FrmBDNo::txtDisplay_Change() { platform::clipboard().clearOwnContents(); }
-void FrmBDNo::txtDisplay_Click() { platform::clipboard().clearOwnContents(); }
-void FrmBDNo::txtDisplay_MouseDown() { platform::clipboard().clearOwnContents(); }
-void FrmBDNo::txtDisplay_MouseMove() { platform::clipboard().clearOwnContents(); }
-void FrmBDNo::txtDisplay_MouseUp() { platform::clipboard().clearOwnContents(); }
+void FrmBDNo::txtDisplay_Change()
+{
+    platform::clipboard().clearOwnContents();
+}
+void FrmBDNo::txtDisplay_Click()
+{
+    platform::clipboard().clearOwnContents();
+}
+void FrmBDNo::txtDisplay_MouseDown()
+{
+    platform::clipboard().clearOwnContents();
+}
+void FrmBDNo::txtDisplay_MouseMove()
+{
+    platform::clipboard().clearOwnContents();
+}
+void FrmBDNo::txtDisplay_MouseUp()
+{
+    platform::clipboard().clearOwnContents();
+}

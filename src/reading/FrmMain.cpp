@@ -72,17 +72,15 @@ void paintInDesignColours(Ui::FrmMain &ui)
     using forms::paintInDesignColours;
     const QColor blue = forms::lightBlue();
     const QColor white(Qt::white);
-    paintInDesignColours(*ui.centralwidget, {{QPalette::Window, blue},
-                                             {QPalette::Base, blue},
-                                             {QPalette::Text, white},
-                                             {QPalette::WindowText, white}});
+    paintInDesignColours(
+        *ui.centralwidget,
+        {{QPalette::Window, blue}, {QPalette::Base, blue}, {QPalette::Text, white}, {QPalette::WindowText, white}});
     for (QLineEdit *box : nameBoxes(ui))
         paintInDesignColours(*box, {{QPalette::Base, blue}, {QPalette::Text, white}});
     for (QComboBox *list : {ui.cboDate, ui.cboMonth, ui.cboYear}) {
-        paintInDesignColours(*list, {{QPalette::Button, blue},
-                                     {QPalette::ButtonText, white},
-                                     {QPalette::Base, blue},
-                                     {QPalette::Text, white}});
+        paintInDesignColours(
+            *list,
+            {{QPalette::Button, blue}, {QPalette::ButtonText, white}, {QPalette::Base, blue}, {QPalette::Text, white}});
     }
     paintInDesignColours(*ui.cmdNext, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});
 }
@@ -96,8 +94,8 @@ FrmMain::FrmMain()
     m_ui->setupUi(this);
     paintInDesignColours(*m_ui);
     setDesignFonts(*m_ui);
-    forms::drawAsDesigned({m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName,
-                                m_ui->fraBirthDay});
+    forms::drawAsDesigned(
+        {m_ui->cboMonth, m_ui->cboDate, m_ui->cboYear, m_ui->cmdNext, m_ui->fraName, m_ui->fraBirthDay});
     // As tall as the window's layout makes the menu bar at the window's width,
     // which on Windows is not always the height it would like on its own, in
     // the menu font it takes when polished.
@@ -166,8 +164,8 @@ bool FrmMain::txtName_KeyPress(QObject &box, const QKeyEvent &key)
 
 bool FrmMain::ValidateEntries()
 {
-    const reading::Entries entries{m_ui->txtFirstName->text(), m_ui->txtLastName->text(),
-                                   m_ui->cboDate->currentText(), m_ui->cboMonth->currentText(),
+    const reading::Entries entries{m_ui->txtFirstName->text(),    m_ui->txtLastName->text(),
+                                   m_ui->cboDate->currentText(),  m_ui->cboMonth->currentText(),
                                    m_ui->cboYear->currentText(),  m_ui->cboDate->currentIndex(),
                                    m_ui->cboMonth->currentIndex()};
     const reading::EntryProblem problem = reading::checkEntries(entries);
@@ -176,12 +174,23 @@ bool FrmMain::ValidateEntries()
     platform::messageBox().show(problem.message, problem.icon, platform::Buttons::Ok);
     QWidget *field = nullptr;
     switch (problem.focus) {
-    case reading::Field::FirstName: field = m_ui->txtFirstName; break;
-    case reading::Field::LastName: field = m_ui->txtLastName; break;
-    case reading::Field::Day: field = m_ui->cboDate; break;
-    case reading::Field::Month: field = m_ui->cboMonth; break;
-    case reading::Field::Year: field = m_ui->cboYear; break;
-    case reading::Field::None: break;
+    case reading::Field::FirstName:
+        field = m_ui->txtFirstName;
+        break;
+    case reading::Field::LastName:
+        field = m_ui->txtLastName;
+        break;
+    case reading::Field::Day:
+        field = m_ui->cboDate;
+        break;
+    case reading::Field::Month:
+        field = m_ui->cboMonth;
+        break;
+    case reading::Field::Year:
+        field = m_ui->cboYear;
+        break;
+    case reading::Field::None:
+        break;
     }
     if (field)
         field->setFocus();
@@ -213,7 +222,10 @@ void FrmMain::cmdNext_Click()
     frmNagScreen2.Hide();
 }
 
-void FrmMain::mnuNext_Click() { cmdNext_Click(); }
+void FrmMain::mnuNext_Click()
+{
+    cmdNext_Click();
+}
 
 void FrmMain::cmdExit_Click()
 {
@@ -221,10 +233,31 @@ void FrmMain::cmdExit_Click()
     Unload();
 }
 
-void FrmMain::mnuExit_Click() { cmdExit_Click(); }
-void FrmMain::mnuOnline_Click() { web::OpenHelpPage(); }
-void FrmMain::mnuVisit_Click() { web::OpenHomePage(); }
-void FrmMain::mnuUpdate_Click() { web::OpenDownloadPage(); }
-void FrmMain::mnuAbout_Click() { frmAbout.ShowModal(); }
-void FrmMain::mnuDonate_Click() { web::OpenDonatePage(); }
-void FrmMain::makemoneyonline_Click() { web::OpenFullyBrandedPage(); }
+void FrmMain::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+void FrmMain::mnuOnline_Click()
+{
+    web::OpenHelpPage();
+}
+void FrmMain::mnuVisit_Click()
+{
+    web::OpenHomePage();
+}
+void FrmMain::mnuUpdate_Click()
+{
+    web::OpenDownloadPage();
+}
+void FrmMain::mnuAbout_Click()
+{
+    frmAbout.ShowModal();
+}
+void FrmMain::mnuDonate_Click()
+{
+    web::OpenDonatePage();
+}
+void FrmMain::makemoneyonline_Click()
+{
+    web::OpenFullyBrandedPage();
+}

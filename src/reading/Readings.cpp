@@ -171,8 +171,7 @@ constexpr std::array<const char *, 31> paragraphs{
     "side and enjoy travel, holidays and new surroundings, which refresh your mind. You may struggle to "
     "show your feelings, yet your devotion to those you love is steady and sincere. Avoid being too "
     "rigid with yourself or others. The middle years bring a solid position and the reward of your "
-    "efforts."
-};
+    "efforts."};
 
 } // namespace
 

@@ -14,12 +14,10 @@ QString supportText(int index, const QString &host)
         QStringLiteral(
             u"Please visit Quillmoor at %1 regularly and support it by joining its discussions and other "
             u"activities. Programs like this cannot be supported and maintained without your regular visits."),
-        QStringLiteral(
-            u"%1 is a free online discussion forum on Velmora, numerology and more. To help it develop and "
-            u"maintain this software, please visit it regularly."),
-        QStringLiteral(
-            u"Quillmoor needs your help. Please visit %1 regularly and take part in its discussions and "
-            u"activities, so that we can maintain the site and develop more Velmora Softwares for you."),
+        QStringLiteral(u"%1 is a free online discussion forum on Velmora, numerology and more. To help it develop and "
+                       u"maintain this software, please visit it regularly."),
+        QStringLiteral(u"Quillmoor needs your help. Please visit %1 regularly and take part in its discussions and "
+                       u"activities, so that we can maintain the site and develop more Velmora Softwares for you."),
     };
     return texts.at(index).arg(host);
 }
@@ -32,11 +30,10 @@ QString familyText()
                u"What began as a single program has grown, thanks to loyal users around the globe, into the "
                u"world\u2019s largest collection of such programs, covering astrology, psychic, tarot, numerology and "
                u"occult subjects, with new titles added all the time.")
-           + QString(61, u' ')
-           + QStringLiteral(
-               u"All of our programs are simple, fun and informative, made for curious beginners and keen "
-               u"experts alike. Why not try them today, explore what they reveal about you, and share the "
-               u"experience with your friends and family? ");
+        + QString(61, u' ')
+        + QStringLiteral(u"All of our programs are simple, fun and informative, made for curious beginners and keen "
+                         u"experts alike. Why not try them today, explore what they reveal about you, and share the "
+                         u"experience with your friends and family? ");
 }
 
 } // namespace support

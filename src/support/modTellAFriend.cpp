@@ -50,11 +50,10 @@ QString referralProblem(const Referral &referral)
 
 QString referralAddress(const Referral &referral, const QString &host)
 {
-    return web::pageAddress(u"kelv-refer-a-friend", host) + QLatin1String("&taf1=")
-           + encoded(referral.referrerName) + QLatin1String("&taf2=") + encoded(referral.referrerEmail)
-           + QLatin1String("&taf3=") + encoded(referral.message) + QLatin1String("&taf4=")
-           + encoded(referral.friendName) + QLatin1String("&taf5=") + encoded(referral.friendEmail)
-           + QLatin1String("&taf6=") + web::productAddress(host);
+    return web::pageAddress(u"kelv-refer-a-friend", host) + QLatin1String("&taf1=") + encoded(referral.referrerName)
+        + QLatin1String("&taf2=") + encoded(referral.referrerEmail) + QLatin1String("&taf3=")
+        + encoded(referral.message) + QLatin1String("&taf4=") + encoded(referral.friendName) + QLatin1String("&taf5=")
+        + encoded(referral.friendEmail) + QLatin1String("&taf6=") + web::productAddress(host);
 }
 
 void SubmitReferral()

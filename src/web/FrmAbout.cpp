@@ -49,10 +49,9 @@ void FrmAbout::placeHomePageLink()
 {
     const QLabel &description = *m_ui->Label1;
     QLabel &link = *m_ui->lblHomePage;
-    const web::LinkPlace place =
-        web::placeLinkAfter(description.text(), description.font(), description.geometry(),
-                            QRect(link.pos(), QSize(link.sizeHint().width(), link.height())),
-                            description.geometry().right() + 1);
+    const web::LinkPlace place = web::placeLinkAfter(description.text(), description.font(), description.geometry(),
+                                                     QRect(link.pos(), QSize(link.sizeHint().width(), link.height())),
+                                                     description.geometry().right() + 1);
     link.setGeometry(place.link);
     if (place.push == 0)
         return;
@@ -73,5 +72,11 @@ void FrmAbout::cmdOK_Click()
     Unload();
 }
 
-void FrmAbout::lblHomePage_Click() { web::OpenHomePage(); }
-void FrmAbout::lblCobrand_Click() { web::OpenFullyBrandedPage(); }
+void FrmAbout::lblHomePage_Click()
+{
+    web::OpenHomePage();
+}
+void FrmAbout::lblCobrand_Click()
+{
+    web::OpenFullyBrandedPage();
+}

@@ -13,12 +13,33 @@ void openPage(QStringView pageKey)
 }
 } // namespace
 
-void OpenHelpPage() { openPage(u"help-web-page"); }
-void OpenHomePage() { openPage(QString::fromLatin1(buildfacts::homePageKey)); }
-void OpenDownloadPage() { openPage(u"download-web-page"); }
-void OpenDonatePage() { openPage(u"donate"); }
-void OpenCoBrandPage() { openPage(u"co-brand"); }
-void OpenFullyBrandedPage() { openPage(u"fully-branded"); }
-void OpenSoftwaresPage() { openPage(u"velmorasoftwares"); }
+void OpenHelpPage()
+{
+    openPage(u"help-web-page");
+}
+void OpenHomePage()
+{
+    openPage(QString::fromLatin1(buildfacts::homePageKey));
+}
+void OpenDownloadPage()
+{
+    openPage(u"download-web-page");
+}
+void OpenDonatePage()
+{
+    openPage(u"donate");
+}
+void OpenCoBrandPage()
+{
+    openPage(u"co-brand");
+}
+void OpenFullyBrandedPage()
+{
+    openPage(u"fully-branded");
+}
+void OpenSoftwaresPage()
+{
+    openPage(u"velmorasoftwares");
+}
 
 } // namespace web

@@ -25,7 +25,8 @@ void showOnButtonFace(QLabel &label)
     label.setPalette(palette);
     label.setBackgroundRole(QPalette::Button);
     label.setAutoFillBackground(true);
-    label.setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25, forms::Emphasis::Bold | forms::Emphasis::Underline));
+    label.setFont(
+        forms::designFont(forms::DesignFamily::Verdana, 8.25, forms::Emphasis::Bold | forms::Emphasis::Underline));
 }
 
 // The offers' click routines, the same in both windows.

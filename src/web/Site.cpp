@@ -12,7 +12,7 @@ QString host()
 QString productAddress(const QString &siteHost)
 {
     return QLatin1String(buildfacts::siteScheme) + QLatin1String("://") + siteHost + QLatin1Char('/')
-           + QLatin1String(buildfacts::productPath) + QLatin1Char('/');
+        + QLatin1String(buildfacts::productPath) + QLatin1Char('/');
 }
 
 QString pageAddress(QStringView pageKey, const QString &siteHost)

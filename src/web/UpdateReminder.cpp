@@ -88,8 +88,8 @@ void UpdateReminderCheck()
     case ReminderStep::Ask:
         break;
     }
-    const platform::Answer answer = platform::messageBox().show(reminderQuestion(), platform::Icon::Information,
-                                                                platform::Buttons::YesNo);
+    const platform::Answer answer =
+        platform::messageBox().show(reminderQuestion(), platform::Icon::Information, platform::Buttons::YesNo);
     if (!storeToday(application, key))
         return;
     if (answer == platform::Answer::Yes)

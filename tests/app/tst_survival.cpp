@@ -252,7 +252,8 @@ void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
 void TestSurvival::unusualCharactersInEveryBoxAreKept_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("control characters") << QStringLiteral("A\tB\x01" "C\x1b[31mD\x7f\u0085E@x.y");
+    QTest::newRow("control characters") << QStringLiteral("A\tB\x01"
+                                                          "C\x1b[31mD\x7f\u0085E@x.y");
     QTest::newRow("accents and other scripts") << QStringLiteral("\u00c9mile Zo\u00eb \u0416\u0435\u043d\u044f "
                                                                  "\u674e\u96f7 \u0645\u0631\u064a\u0645@x.y");
     QTest::newRow("outside the basic plane") << QStringLiteral("\U0001F382 \U0001D4D0nn@x.y");
@@ -281,8 +282,7 @@ void TestSurvival::unusualCharactersInEveryBoxAreKept()
     support<QPushButton>("cmdSubmit")->click();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses.size(), 1);
-    QCOMPARE(sentValues(m_desktop->openedAddresses.first()),
-             QStringList({text, text, text, friendly[1], friendly[1]}));
+    QCOMPARE(sentValues(m_desktop->openedAddresses.first()), QStringList({text, text, text, friendly[1], friendly[1]}));
 }
 
 void TestSurvival::refusedDateStaysRefusedOnEveryNext()

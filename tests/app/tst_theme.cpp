@@ -113,7 +113,11 @@ QString lineCut(const QFontMetrics &metrics, const QString &text, const QRect &r
     if (width <= room.width() && metrics.height() <= room.height())
         return {};
     return QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
-        .arg(text).arg(width).arg(metrics.height()).arg(room.width()).arg(room.height());
+        .arg(text)
+        .arg(width)
+        .arg(metrics.height())
+        .arg(room.width())
+        .arg(room.height());
 }
 
 // A button's text runs as wide as its contents and, not clipped there, as
@@ -138,9 +142,9 @@ QString textCut(const QWidget &widget)
         if (!label->wordWrap())
             return lineCut(metrics, label->text(), label->contentsRect());
         const int needed = label->heightForWidth(label->width());
-        return needed <= label->height() ? QString()
-                                         : QStringLiteral("wrapped, needs %1 of height, has %2")
-                                               .arg(needed).arg(label->height());
+        return needed <= label->height()
+            ? QString()
+            : QStringLiteral("wrapped, needs %1 of height, has %2").arg(needed).arg(label->height());
     }
     if (const auto *button = qobject_cast<const QPushButton *>(&widget))
         return lineCut(metrics, button->text(), buttonRoom(*button, QStyle::SE_PushButtonContents));
@@ -176,10 +180,18 @@ QString textCut(const QWidget &widget)
 QWidget &shown(Window window)
 {
     switch (window) {
-    case Window::Entry: frmMain.Show(); return frmMain.get();
-    case Window::Result: frmBDNo.Show(); return frmBDNo.get();
-    case Window::About: frmAbout.Show(); return frmAbout.get();
-    case Window::Support: frmNagScreen2.Show(); return frmNagScreen2.get();
+    case Window::Entry:
+        frmMain.Show();
+        return frmMain.get();
+    case Window::Result:
+        frmBDNo.Show();
+        return frmBDNo.get();
+    case Window::About:
+        frmAbout.Show();
+        return frmAbout.get();
+    case Window::Support:
+        frmNagScreen2.Show();
+        return frmNagScreen2.get();
     }
     Q_UNREACHABLE();
 }
@@ -342,8 +354,7 @@ void TestTheme::designColoursShow_data()
     QTest::newRow("support window") << Window::Support << QString() << white << 0.3;
     QTest::newRow("software frame") << Window::Support << QStringLiteral("Frame6") << forms::navy() << 0.03;
     QTest::newRow("software frame's text") << Window::Support << QStringLiteral("Label3") << white << 0.001;
-    QTest::newRow("software link")
-        << Window::Support << QStringLiteral("lblGoToHome") << QColor(255, 255, 0) << 0.001;
+    QTest::newRow("software link") << Window::Support << QStringLiteral("lblGoToHome") << QColor(255, 255, 0) << 0.001;
     QTest::newRow("referral frame") << Window::Support << QStringLiteral("Frame2") << forms::navy() << 0.1;
     QTest::newRow("visit button's text") << Window::Support << QStringLiteral("Check1") << QColor(0, 0, 192) << 0.001;
 }

@@ -119,8 +119,10 @@ void TestDesignStyle::framesAreOneLineOnOtherStyles()
     for (const int x : {0, 1, 2, drawn.width() / 2, drawn.width() - 2, drawn.width() - 1}) {
         const QColor a = drawn.pixelColor(x, middle);
         const QColor b = expected.pixelColor(x, middle);
-        QVERIFY2(qAbs(a.alpha() - b.alpha()) <= 8 && qAbs(a.red() - b.red()) <= 8,
-                 qPrintable(QStringLiteral("x %1: %2 against %3").arg(x).arg(a.name(QColor::HexArgb), b.name(QColor::HexArgb))));
+        QVERIFY2(
+            qAbs(a.alpha() - b.alpha()) <= 8 && qAbs(a.red() - b.red()) <= 8,
+            qPrintable(
+                QStringLiteral("x %1: %2 against %3").arg(x).arg(a.name(QColor::HexArgb), b.name(QColor::HexArgb))));
     }
 }
 

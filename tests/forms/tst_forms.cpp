@@ -45,13 +45,22 @@ private:
 };
 
 struct First : Probe {
-    First() : Probe(QStringLiteral("first")) {}
+    First()
+        : Probe(QStringLiteral("first"))
+    {
+    }
 };
 struct Second : Probe {
-    Second() : Probe(QStringLiteral("second")) {}
+    Second()
+        : Probe(QStringLiteral("second"))
+    {
+    }
 };
 struct Third : Probe {
-    Third() : Probe(QStringLiteral("third")) {}
+    Third()
+        : Probe(QStringLiteral("third"))
+    {
+    }
 };
 
 forms::FormRef<First> first;
@@ -147,8 +156,8 @@ void TestForms::endRoutineUnloadsFirstLoadedFirst()
     first.Show();
     third.Hide();
     forms::UnloadAllAndEnd();
-    QCOMPARE(events, QStringList({"second load", "first load", "third load", "second unload", "first unload",
-                                  "third unload"}));
+    QCOMPARE(events,
+             QStringList({"second load", "first load", "third load", "second unload", "first unload", "third unload"}));
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
 }
@@ -160,8 +169,8 @@ void TestForms::endRoutineEntersItselfFromAnUnloadHandler()
     third.Show();
     second->onUnload = [] { forms::UnloadAllAndEnd(); };
     forms::UnloadAllAndEnd();
-    QCOMPARE(events, QStringList({"first load", "second load", "third load", "first unload", "second unload",
-                                  "third unload"}));
+    QCOMPARE(events,
+             QStringList({"first load", "second load", "third load", "first unload", "second unload", "third unload"}));
     QCOMPARE(m_desktop->ends, 1);
 }
 

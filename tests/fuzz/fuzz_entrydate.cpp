@@ -1,7 +1,7 @@
 // Whatever the entry window holds when Next is pressed, the check answers, and
 // within the lists' range it refuses exactly the days the calendar lacks.
-#include "reading/EntryRules.h"
 #include "Fuzz.h"
+#include "reading/EntryRules.h"
 
 #include <QDate>
 
@@ -26,11 +26,11 @@ void fuzzOne(FuzzedDataProvider &input)
                                    input.ConsumeIntegral<int>()};
     const reading::EntryProblem problem = reading::checkEntries(entries);
     const bool filled = !entries.firstName.isEmpty() && !entries.lastName.isEmpty() && !entries.dayText.isEmpty()
-                        && !entries.monthText.isEmpty() && !entries.yearText.isEmpty();
+        && !entries.monthText.isEmpty() && !entries.yearText.isEmpty();
     if (filled) {
-        require(problem.message
-                == reading::impossibleDateMessage(entries.dayPosition, entries.monthPosition,
-                                                  entries.yearText.toInt()));
+        require(
+            problem.message
+            == reading::impossibleDateMessage(entries.dayPosition, entries.monthPosition, entries.yearText.toInt()));
     } else {
         require(!problem.message.isEmpty() && problem.icon == platform::Icon::Critical);
     }

@@ -1,6 +1,6 @@
 // Any number asks for a reading without harm; only 1 to 31 have a paragraph.
-#include "reading/Readings.h"
 #include "Fuzz.h"
+#include "reading/Readings.h"
 
 void fuzzOne(FuzzedDataProvider &input)
 {

@@ -1,9 +1,9 @@
 // Whatever was typed into the form, the address the browser gets keeps its
 // shape: the seven keys in order, no character that would cut or break it, and
 // every value exactly as typed once decoded.
+#include "Fuzz.h"
 #include "support/modTellAFriend.h"
 #include "web/Site.h"
-#include "Fuzz.h"
 
 #include <QUrl>
 
@@ -23,8 +23,12 @@ void fuzzOne(FuzzedDataProvider &input)
     const QStringList keys{QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
                            QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
                            QStringLiteral("taf6")};
-    const QStringList values{QStringLiteral("kelv-refer-a-friend"), referral.referrerName, referral.referrerEmail,
-                             referral.message, referral.friendName, referral.friendEmail,
+    const QStringList values{QStringLiteral("kelv-refer-a-friend"),
+                             referral.referrerName,
+                             referral.referrerEmail,
+                             referral.message,
+                             referral.friendName,
+                             referral.friendEmail,
                              web::productAddress(web::host())};
     require(pairs.size() == keys.size());
     for (qsizetype i = 0; i < pairs.size(); ++i) {

@@ -1,14 +1,14 @@
 // The stored date is read back from whatever the settings store holds: only a
 // date in the exact written form counts, and the reminder decides from it.
-#include "web/UpdateReminder.h"
 #include "Fuzz.h"
+#include "web/UpdateReminder.h"
 
 void fuzzOne(FuzzedDataProvider &input)
 {
     const QDate written(input.ConsumeIntegralInRange(1, 9999), input.ConsumeIntegralInRange(1, 12),
                         input.ConsumeIntegralInRange(1, 31));
-    const QDate today = QDate::fromJulianDay(input.ConsumeIntegralInRange<qint64>(
-        QDate(1, 1, 1).toJulianDay(), QDate(9999, 12, 31).toJulianDay()));
+    const QDate today = QDate::fromJulianDay(
+        input.ConsumeIntegralInRange<qint64>(QDate(1, 1, 1).toJulianDay(), QDate(9999, 12, 31).toJulianDay()));
     const QString text = QString::fromUtf8(input.ConsumeRemainingBytesAsString());
 
     if (written.isValid())

@@ -1,7 +1,7 @@
 // Keys and values of the settings store pass through the transform: what was
 // encoded must decode to every character the code page can move that far.
-#include "platform/SettingsText.h"
 #include "Fuzz.h"
+#include "platform/SettingsText.h"
 
 #include <QStringEncoder>
 

@@ -28,8 +28,7 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
     if (!refused) {
         app::StartUp();
-        while (std::getchar() != EOF) {
-        }
+        while (std::getchar() != EOF) {}
     }
     forms::UnloadAllAndEnd();
 }

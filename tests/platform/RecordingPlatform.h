@@ -31,8 +31,7 @@ public:
     void openAddress(const QString &address) override;
     platform::Answer show(const QString &text, platform::Icon icon, platform::Buttons buttons) override;
     QString read(const QString &application, const QString &section, const QString &key) override;
-    bool write(const QString &application, const QString &section, const QString &key,
-               const QString &value) override;
+    bool write(const QString &application, const QString &section, const QString &key, const QString &value) override;
     void clearOwnContents() override;
     bool previousInstanceRunning() override;
     void end() override;

@@ -30,8 +30,8 @@ void TestMessageBoxTitle::boxShowsWholeTitleAndOnlyClose_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("the program's title over a short text")
         << QStringLiteral("Orvane Birthday Number") << QStringLiteral("Application is already running");
-    QTest::newRow("a long title over one word") << QStringLiteral("Orvane Birthday Number, Fully Branded Edition")
-                                                << QStringLiteral("OK?");
+    QTest::newRow("a long title over one word")
+        << QStringLiteral("Orvane Birthday Number, Fully Branded Edition") << QStringLiteral("OK?");
     QTest::newRow("a title of capitals") << QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWW") << QStringLiteral("x");
 }
 

@@ -74,12 +74,10 @@ void TestQtMessageBox::boxShowsTheMessageAndAnswersThePress_data()
         << QMessageBox::StandardButtons(QMessageBox::Ok) << Answer::Ok;
     QTest::newRow("a question answered yes")
         << QStringLiteral("Update?") << Icon::Information << Buttons::YesNo << QMessageBox::Yes
-        << QStringLiteral("Update?") << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No)
-        << Answer::Yes;
+        << QStringLiteral("Update?") << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No) << Answer::Yes;
     QTest::newRow("a question answered no")
         << QStringLiteral("Update?") << Icon::Information << Buttons::YesNo << QMessageBox::No
-        << QStringLiteral("Update?") << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No)
-        << Answer::No;
+        << QStringLiteral("Update?") << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No) << Answer::No;
 }
 
 void TestQtMessageBox::boxShowsTheMessageAndAnswersThePress()

@@ -1,7 +1,7 @@
+#include "ProbeCopies.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsPlace.h"
-#include "ProbeCopies.h"
 
 #include <QDir>
 #include <QSettings>
@@ -65,7 +65,6 @@ void TestQtPlatform::drawsStayBelowOne_data()
     QTest::newRow("low bits alone are too fine for a float") << quint32(0xFFu) << 0.0f;
 }
 
-
 void TestQtPlatform::drawsStayBelowOne()
 {
     QFETCH(quint32, bits);
@@ -75,16 +74,14 @@ void TestQtPlatform::drawsStayBelowOne()
     QVERIFY(r >= 0.0f && r < 1.0f);
 }
 
-
 void TestQtPlatform::addressReachesTheBrowserUnchanged_data()
 {
     QTest::addColumn<QString>("address");
     QTest::newRow("page") << QStringLiteral("http://h.example/p/ssd.php?page=donate");
-    QTest::newRow("escaped values")
-        << QStringLiteral("http://h.example/p/ssd.php?page=kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf3=Hi%0D%0A"
-                          "&taf4=%C3%89mile%23&taf6=http://h.example/p/");
+    QTest::newRow("escaped values") << QStringLiteral(
+        "http://h.example/p/ssd.php?page=kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf3=Hi%0D%0A"
+        "&taf4=%C3%89mile%23&taf6=http://h.example/p/");
 }
-
 
 void TestQtPlatform::addressReachesTheBrowserUnchanged()
 {
@@ -93,7 +90,6 @@ void TestQtPlatform::addressReachesTheBrowserUnchanged()
     QVERIFY(url.isValid());
     QCOMPARE(QString::fromLatin1(url.toEncoded()), address);
 }
-
 
 void TestQtPlatform::settingComesBackFromTheStore_data()
 {
@@ -127,8 +123,9 @@ void TestQtPlatform::settingsLiveWhereTheSystemKeepsThem()
     QCOMPARE(place.path, QStringLiteral("HKEY_CURRENT_USER\\Software\\Quillmoor\\Orvane Birthday Number"));
 #else
     // Where every earlier version kept its file.
-    QCOMPARE(place.path, QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                             .filePath(QStringLiteral("orvane-birthday-number.conf")));
+    QCOMPARE(place.path,
+             QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                 .filePath(QStringLiteral("orvane-birthday-number.conf")));
 #endif
 }
 

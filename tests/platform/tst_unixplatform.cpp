@@ -1,5 +1,5 @@
-#include "platform/QtPlatform.h"
 #include "ProbeCopies.h"
+#include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,7 +24,7 @@ void record(QtMsgType, const QMessageLogContext &, const QString &message)
 QByteArray ownerRecord(qint64 pid, const QByteArray &applicationName)
 {
     return QByteArray::number(pid) + '\n' + applicationName + '\n' + QSysInfo::machineHostName().toUtf8() + '\n'
-           + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n';
+        + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n';
 }
 
 void writeLock(const QString &path, const QByteArray &contents, int ageSeconds)
@@ -85,7 +85,6 @@ void TestUnixPlatform::lockOfAKilledCopyIsTakenOver()
     QVERIFY(!next.previousInstanceRunning());
 }
 
-
 void TestUnixPlatform::lockNamingNoLiveCopyIsTakenOver_data()
 {
     const qint64 self = QCoreApplication::applicationPid();
@@ -99,7 +98,6 @@ void TestUnixPlatform::lockNamingNoLiveCopyIsTakenOver_data()
     QTest::newRow("a live process that does not hold it")
         << ownerRecord(self, QCoreApplication::applicationName().toUtf8()) << 60;
 }
-
 
 void TestUnixPlatform::lockNamingNoLiveCopyIsTakenOver()
 {
@@ -115,7 +113,6 @@ void TestUnixPlatform::lockNamingNoLiveCopyIsTakenOver()
     QVERIFY(another.previousInstanceRunning());
 }
 
-
 void TestUnixPlatform::garbledLockOfALiveCopyStillRefuses()
 {
     QTemporaryDir directory;
@@ -128,7 +125,6 @@ void TestUnixPlatform::garbledLockOfALiveCopyStillRefuses()
     QVERIFY(second.previousInstanceRunning());
 }
 
-
 void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory_data()
 {
     QTest::addColumn<Runtime>("runtime");
@@ -137,7 +133,6 @@ void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory_data()
     QTest::newRow("unset, another user owns the fallback") << Runtime::UnsetFallbackOfAnotherUser;
     QTest::newRow("set to a folder that cannot be created") << Runtime::SetButCannotBeCreated;
 }
-
 
 void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory()
 {
@@ -183,8 +178,9 @@ void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory()
     QVERIFY2(QDir::isAbsolutePath(lock), qPrintable(lock));
     const QFileInfo folder(QFileInfo(lock).path());
     QCOMPARE(folder.ownerId(), geteuid());
-    QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-                                     | QFile::WriteOther | QFile::ExeOther),
+    QCOMPARE(folder.permissions()
+                 & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                    | QFile::ExeOther),
              QFile::Permissions());
 
     QProcess second;

@@ -229,13 +229,22 @@ void TestAccessibility::linksCanBeFollowed_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("page");
     for (const char *window : {"entry", "result"}) {
-        QTest::addRow("%s Label61", window) << window << "Label61" << "home-page";
-        QTest::addRow("%s lblCobrand", window) << window << "lblCobrand" << "co-brand";
-        QTest::addRow("%s lblFullBrand", window) << window << "lblFullBrand" << "fully-branded";
+        QTest::addRow("%s Label61", window) << window << "Label61"
+                                            << "home-page";
+        QTest::addRow("%s lblCobrand", window) << window << "lblCobrand"
+                                               << "co-brand";
+        QTest::addRow("%s lblFullBrand", window) << window << "lblFullBrand"
+                                                 << "fully-branded";
     }
-    QTest::newRow("about lblHomePage") << "about" << "lblHomePage" << "home-page";
-    QTest::newRow("about lblCobrand") << "about" << "lblCobrand" << "fully-branded";
-    QTest::newRow("support lblGoToHome") << "support" << "lblGoToHome" << "velmorasoftwares";
+    QTest::newRow("about lblHomePage") << "about"
+                                       << "lblHomePage"
+                                       << "home-page";
+    QTest::newRow("about lblCobrand") << "about"
+                                      << "lblCobrand"
+                                      << "fully-branded";
+    QTest::newRow("support lblGoToHome") << "support"
+                                         << "lblGoToHome"
+                                         << "velmorasoftwares";
 }
 
 void TestAccessibility::linksCanBeFollowed()
@@ -272,8 +281,10 @@ void TestAccessibility::pictureIsNamed_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
-    QTest::newRow("about Picture1") << "about" << "Picture1";
-    QTest::newRow("support picNagscreen2Icon") << "support" << "picNagscreen2Icon";
+    QTest::newRow("about Picture1") << "about"
+                                    << "Picture1";
+    QTest::newRow("support picNagscreen2Icon") << "support"
+                                               << "picNagscreen2Icon";
 }
 
 void TestAccessibility::pictureIsNamed()

@@ -3,8 +3,8 @@
 #include <QDate>
 #include <QTest>
 
-using reading::Field;
 using platform::Icon;
+using reading::Field;
 
 Q_DECLARE_METATYPE(reading::Field)
 Q_DECLARE_METATYPE(platform::Icon)
@@ -109,24 +109,57 @@ void TestEntryRules::firstProblemWins_data()
     QTest::addColumn<Icon>("icon");
     QTest::addColumn<Field>("focus");
     const QString ok;
-    QTest::newRow("both names empty") << "" << "" << "1" << "January" << "1900"
+    QTest::newRow("both names empty") << ""
+                                      << ""
+                                      << "1"
+                                      << "January"
+                                      << "1900"
                                       << "Please Enter Your First Name" << Icon::Critical << Field::FirstName;
-    QTest::newRow("last name empty") << "A" << "" << "1" << "January" << "1900" << "Please Enter Your Last Name"
-                                     << Icon::Critical << Field::LastName;
-    QTest::newRow("one letter each, no middle name") << "A" << "B" << "1" << "January" << "1900" << ok
-                                                     << Icon::Critical << Field::None;
-    QTest::newRow("first name of spaces") << "   " << "B" << "1" << "January" << "1900" << ok << Icon::Critical
-                                          << Field::None;
-    QTest::newRow("no day") << "A" << "B" << "" << "" << "" << "Please Specify Your Birth Date" << Icon::Critical
-                            << Field::Day;
-    QTest::newRow("no month") << "A" << "B" << "3" << "" << "" << "Please Specify Your Birth Month"
-                              << Icon::Critical << Field::Month;
-    QTest::newRow("no year") << "A" << "B" << "3" << "May" << "" << "Please Specify Your Birth Year"
-                             << Icon::Critical << Field::Year;
-    QTest::newRow("names before the date") << "" << "B" << "31" << "April" << "1900"
+    QTest::newRow("last name empty") << "A"
+                                     << ""
+                                     << "1"
+                                     << "January"
+                                     << "1900"
+                                     << "Please Enter Your Last Name" << Icon::Critical << Field::LastName;
+    QTest::newRow("one letter each, no middle name") << "A"
+                                                     << "B"
+                                                     << "1"
+                                                     << "January"
+                                                     << "1900" << ok << Icon::Critical << Field::None;
+    QTest::newRow("first name of spaces") << "   "
+                                          << "B"
+                                          << "1"
+                                          << "January"
+                                          << "1900" << ok << Icon::Critical << Field::None;
+    QTest::newRow("no day") << "A"
+                            << "B"
+                            << ""
+                            << ""
+                            << ""
+                            << "Please Specify Your Birth Date" << Icon::Critical << Field::Day;
+    QTest::newRow("no month") << "A"
+                              << "B"
+                              << "3"
+                              << ""
+                              << ""
+                              << "Please Specify Your Birth Month" << Icon::Critical << Field::Month;
+    QTest::newRow("no year") << "A"
+                             << "B"
+                             << "3"
+                             << "May"
+                             << ""
+                             << "Please Specify Your Birth Year" << Icon::Critical << Field::Year;
+    QTest::newRow("names before the date") << ""
+                                           << "B"
+                                           << "31"
+                                           << "April"
+                                           << "1900"
                                            << "Please Enter Your First Name" << Icon::Critical << Field::FirstName;
-    QTest::newRow("31 April keeps the focus") << "A" << "B" << "31" << "April" << "1900" << thirtyOne
-                                              << Icon::Information << Field::None;
+    QTest::newRow("31 April keeps the focus") << "A"
+                                              << "B"
+                                              << "31"
+                                              << "April"
+                                              << "1900" << thirtyOne << Icon::Information << Field::None;
 }
 
 void TestEntryRules::firstProblemWins()
@@ -139,10 +172,10 @@ void TestEntryRules::firstProblemWins()
     QFETCH(QString, message);
     QFETCH(Icon, icon);
     QFETCH(Field, focus);
-    static const QStringList months{"January", "February", "March", "April", "May", "June",
-                                    "July", "August", "September", "October", "November", "December"};
-    const reading::Entries entries{first, last, day, month, year, day.isEmpty() ? -1 : day.toInt() - 1,
-                                   int(months.indexOf(month))};
+    static const QStringList months{"January", "February", "March",     "April",   "May",      "June",
+                                    "July",    "August",   "September", "October", "November", "December"};
+    const reading::Entries entries{
+        first, last, day, month, year, day.isEmpty() ? -1 : day.toInt() - 1, int(months.indexOf(month))};
     const reading::EntryProblem problem = reading::checkEntries(entries);
     QCOMPARE(problem.message, message);
     if (!message.isEmpty()) {

@@ -205,8 +205,8 @@ void TestFrmBDNo::keysSelectInTheReading_data()
     QTest::addColumn<QString>("selected");
     const QString whole = shownReading(14);
     const QString numberLine = QStringLiteral("Your Birthday Number is: 14");
-    QTest::newRow("Shift+Right four times") << QStringList{"Shift+Right", "Shift+Right", "Shift+Right", "Shift+Right"}
-                                            << "Your";
+    QTest::newRow("Shift+Right four times")
+        << QStringList{"Shift+Right", "Shift+Right", "Shift+Right", "Shift+Right"} << "Your";
     QTest::newRow("Shift+End") << QStringList{"Shift+End"} << numberLine;
     QTest::newRow("Shift+Down takes the line and its break") << QStringList{"Shift+Down"} << numberLine + u'\n';
     QTest::newRow("Shift+Left gives back what Shift+End took")

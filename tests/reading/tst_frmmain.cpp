@@ -21,8 +21,8 @@
 
 namespace {
 
-const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath + '/'
-                     + buildfacts::pageScript;
+const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath
+    + '/' + buildfacts::pageScript;
 
 template <class T>
 T *control(const char *name)
@@ -136,8 +136,12 @@ void TestFrmMain::typedSmallLettersBecomeCapitals_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letters, space and apostrophe") << "txtFirstName" << "ann o'neil" << "ANN O'NEIL";
-    QTest::newRow("capitals and digits stay") << "txtMiddleName" << "Mary 2nd" << "MARY 2ND";
+    QTest::newRow("letters, space and apostrophe") << "txtFirstName"
+                                                   << "ann o'neil"
+                                                   << "ANN O'NEIL";
+    QTest::newRow("capitals and digits stay") << "txtMiddleName"
+                                              << "Mary 2nd"
+                                              << "MARY 2ND";
     QTest::newRow("accented letter stays") << "txtLastName" << QString::fromUtf8("zoë") << QString::fromUtf8("ZOë");
 }
 
@@ -154,8 +158,8 @@ void TestFrmMain::typedSmallLettersBecomeCapitals()
 
 void TestFrmMain::tabVisitsTheEntriesInReadingOrder()
 {
-    const QStringList expected{"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear", "cmdNext",
-                               "txtFirstName"};
+    const QStringList expected{"txtMiddleName", "txtLastName", "cboMonth",    "cboDate",
+                               "cboYear",       "cmdNext",     "txtFirstName"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -178,10 +182,17 @@ void TestFrmMain::nextReportsTheFirstProblem_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("nothing typed") << "" << "" << 0 << 0 << "Please Enter Your First Name" << "txtFirstName";
-    QTest::newRow("no last name") << "A" << "" << 0 << 0 << "Please Enter Your Last Name" << "txtLastName";
-    QTest::newRow("31 April") << "A" << "B" << 30 << 3 << "Please Enter Correct Date Or Month !" << "cmdNext";
-    QTest::newRow("29 February 1900") << "A" << "B" << 28 << 1 << "Please Enter Correct Date Or Month!"
+    QTest::newRow("nothing typed") << ""
+                                   << "" << 0 << 0 << "Please Enter Your First Name"
+                                   << "txtFirstName";
+    QTest::newRow("no last name") << "A"
+                                  << "" << 0 << 0 << "Please Enter Your Last Name"
+                                  << "txtLastName";
+    QTest::newRow("31 April") << "A"
+                              << "B" << 30 << 3 << "Please Enter Correct Date Or Month !"
+                              << "cmdNext";
+    QTest::newRow("29 February 1900") << "A"
+                                      << "B" << 28 << 1 << "Please Enter Correct Date Or Month!"
                                       << "cmdNext";
 }
 

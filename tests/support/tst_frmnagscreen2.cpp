@@ -83,7 +83,6 @@ private slots:
 
 private:
     void showWindow();
-
 };
 
 void TestFrmNagScreen2::showWindow()
@@ -154,12 +153,26 @@ void TestFrmNagScreen2::promptsGoAndComeBack_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("left");
-    QTest::newRow("name prompt with spaces around") << "txtName" << "  Your Name " << "" << "Your Name";
-    QTest::newRow("e-mail prompt") << "txtEmail" << "Your Email Address" << "" << "Your Email Address";
-    QTest::newRow("friend's name left as spaces") << "txtFriendName" << "   " << "   " << "Friend's Name";
-    QTest::newRow("untouched message keeps its line break") << "txtMessage" << "Your Message\n"
-                                                            << "Your Message\n" << "Your Message\n";
-    QTest::newRow("emptied message gets the prompt alone") << "txtMessage" << "" << "" << "Your Message";
+    QTest::newRow("name prompt with spaces around") << "txtName"
+                                                    << "  Your Name "
+                                                    << ""
+                                                    << "Your Name";
+    QTest::newRow("e-mail prompt") << "txtEmail"
+                                   << "Your Email Address"
+                                   << ""
+                                   << "Your Email Address";
+    QTest::newRow("friend's name left as spaces") << "txtFriendName"
+                                                  << "   "
+                                                  << "   "
+                                                  << "Friend's Name";
+    QTest::newRow("untouched message keeps its line break") << "txtMessage"
+                                                            << "Your Message\n"
+                                                            << "Your Message\n"
+                                                            << "Your Message\n";
+    QTest::newRow("emptied message gets the prompt alone") << "txtMessage"
+                                                           << ""
+                                                           << ""
+                                                           << "Your Message";
 }
 
 void TestFrmNagScreen2::promptsGoAndComeBack()
@@ -269,9 +282,9 @@ void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
     pressReferAFriend();
     pressReferAFriend();
     const QString address = site
-                            + "kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
-                              "&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40work.example&taf6="
-                            + product;
+        + "kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
+          "&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40work.example&taf6="
+        + product;
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
     QVERIFY(frmNagScreen2->isVisible());
@@ -286,11 +299,23 @@ void TestFrmNagScreen2::referAFriendReportsTheFirstProblem_data()
     QTest::addColumn<QString>("friendName");
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("untouched form") << "Your Name" << "Your Email Address" << "Your Message\n" << "Friend's Name"
-                                    << "Friend's Email Address" << "Please Enter Proper Email Address";
-    QTest::newRow("name at its prompt") << "Your Name" << "ann@home.example" << "Hi" << "Cy" << "cy@work.example"
+    QTest::newRow("untouched form") << "Your Name"
+                                    << "Your Email Address"
+                                    << "Your Message\n"
+                                    << "Friend's Name"
+                                    << "Friend's Email Address"
+                                    << "Please Enter Proper Email Address";
+    QTest::newRow("name at its prompt") << "Your Name"
+                                        << "ann@home.example"
+                                        << "Hi"
+                                        << "Cy"
+                                        << "cy@work.example"
                                         << "Please Enter Your Name";
-    QTest::newRow("friend's name only spaces") << "Ann" << "ann@home.example" << "Hi" << "   " << "cy@work.example"
+    QTest::newRow("friend's name only spaces") << "Ann"
+                                               << "ann@home.example"
+                                               << "Hi"
+                                               << "   "
+                                               << "cy@work.example"
                                                << "Please Enter Your Friend's Name";
 }
 

@@ -15,8 +15,8 @@ const QString product = QLatin1String(buildfacts::siteScheme) + "://forum.test/"
 
 Referral filledIn()
 {
-    return {QStringLiteral("Ann"), QStringLiteral("ann@home.example"), QStringLiteral("Hello"),
-            QStringLiteral("Cy"), QStringLiteral("cy@work.example")};
+    return {QStringLiteral("Ann"), QStringLiteral("ann@home.example"), QStringLiteral("Hello"), QStringLiteral("Cy"),
+            QStringLiteral("cy@work.example")};
 }
 
 // The five typed values in the order of their keys taf1 to taf5.
@@ -63,13 +63,12 @@ void TestModTellAFriend::firstUnfilledValueIsReported_data()
     QTest::newRow("name empty") << with(&Referral::referrerName, "") << "Please Enter Your Name";
     QTest::newRow("name at its prompt") << with(&Referral::referrerName, "Your Name") << "Please Enter Your Name";
     QTest::newRow("name prompt in small letters") << with(&Referral::referrerName, "your name") << QString();
-    QTest::newRow("e-mail at its prompt") << with(&Referral::referrerEmail, "Your Email Address")
-                                          << "Please Enter Your Email";
+    QTest::newRow("e-mail at its prompt")
+        << with(&Referral::referrerEmail, "Your Email Address") << "Please Enter Your Email";
     QTest::newRow("message empty") << with(&Referral::message, "") << "Please Enter Your Message";
-    QTest::newRow("untouched message with its line break") << with(&Referral::message, "Your Message\r\n")
-                                                           << QString();
-    QTest::newRow("friend's name at its prompt") << with(&Referral::friendName, "Friend's Name")
-                                                 << "Please Enter Your Friend's Name";
+    QTest::newRow("untouched message with its line break") << with(&Referral::message, "Your Message\r\n") << QString();
+    QTest::newRow("friend's name at its prompt")
+        << with(&Referral::friendName, "Friend's Name") << "Please Enter Your Friend's Name";
     QTest::newRow("friend's e-mail empty") << with(&Referral::friendEmail, "") << "Please Enter Your Friend's Email";
     QTest::newRow("everything empty") << Referral{} << "Please Enter Your Name";
 }
@@ -86,8 +85,8 @@ void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
     const Referral referral{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                             QStringLiteral("e")};
     QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
-             product + buildfacts::pageScript + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6="
-                 + product);
+             product + buildfacts::pageScript
+                 + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6=" + product);
 }
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()

@@ -23,13 +23,20 @@ void TestSupportRules::enteringClearsOnlyTheExactPrompt_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<bool>("cleared");
-    QTest::newRow("the prompt") << "Your Name" << "Your Name" << true;
-    QTest::newRow("the prompt with spaces around") << "  Your Name   " << "Your Name" << true;
-    QTest::newRow("the prompt in small letters") << "your name" << "Your Name" << false;
-    QTest::newRow("the prompt after a tab") << "\tYour Name" << "Your Name" << false;
-    QTest::newRow("message prompt with its line break") << "Your Message\r\n" << "Your Message" << false;
-    QTest::newRow("a typed name") << "Ann" << "Your Name" << false;
-    QTest::newRow("an empty box") << "" << "Your Name" << false;
+    QTest::newRow("the prompt") << "Your Name"
+                                << "Your Name" << true;
+    QTest::newRow("the prompt with spaces around") << "  Your Name   "
+                                                   << "Your Name" << true;
+    QTest::newRow("the prompt in small letters") << "your name"
+                                                 << "Your Name" << false;
+    QTest::newRow("the prompt after a tab") << "\tYour Name"
+                                            << "Your Name" << false;
+    QTest::newRow("message prompt with its line break") << "Your Message\r\n"
+                                                        << "Your Message" << false;
+    QTest::newRow("a typed name") << "Ann"
+                                  << "Your Name" << false;
+    QTest::newRow("an empty box") << ""
+                                  << "Your Name" << false;
 }
 
 void TestSupportRules::enteringClearsOnlyTheExactPrompt()
@@ -84,15 +91,22 @@ void TestSupportRules::emailAddressesAreChecked_data()
     QTest::addColumn<QString>("message");
     const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
     const QString proper = QStringLiteral("Please Enter Proper Email Address");
-    QTest::newRow("both empty") << "" << "" << distinct;
-    QTest::newRow("both at their prompts") << "Your Email Address" << "Friend's Email Address" << proper;
-    QTest::newRow("the same address") << "ann@home.example" << "ann@home.example" << distinct;
-    QTest::newRow("the same address in other letter case") << "ann@home.example" << "ANN@HOME.EXAMPLE"
-                                                           << QString();
-    QTest::newRow("friend's address without at sign") << "ann@home.example" << "cy.work.example" << proper;
-    QTest::newRow("own address without dot") << "ann@home" << "cy@work.example" << proper;
-    QTest::newRow("a dot only before the at sign") << "ann.lee@home" << "cy@work.example" << QString();
-    QTest::newRow("proper and distinct") << "ann@home.example" << "cy@work.example" << QString();
+    QTest::newRow("both empty") << ""
+                                << "" << distinct;
+    QTest::newRow("both at their prompts") << "Your Email Address"
+                                           << "Friend's Email Address" << proper;
+    QTest::newRow("the same address") << "ann@home.example"
+                                      << "ann@home.example" << distinct;
+    QTest::newRow("the same address in other letter case") << "ann@home.example"
+                                                           << "ANN@HOME.EXAMPLE" << QString();
+    QTest::newRow("friend's address without at sign") << "ann@home.example"
+                                                      << "cy.work.example" << proper;
+    QTest::newRow("own address without dot") << "ann@home"
+                                             << "cy@work.example" << proper;
+    QTest::newRow("a dot only before the at sign") << "ann.lee@home"
+                                                   << "cy@work.example" << QString();
+    QTest::newRow("proper and distinct") << "ann@home.example"
+                                         << "cy@work.example" << QString();
 }
 
 void TestSupportRules::emailAddressesAreChecked()

@@ -39,8 +39,8 @@ private slots:
         QTest::newRow("first start") << QString() << 0 << QStringLiteral("2026-12-08");
         QTest::newRow("quiet start") << QStringLiteral("2026-12-01") << 0 << QStringLiteral("2026-12-01");
         QTest::newRow("due start") << QStringLiteral("2026-11-23") << 1 << QStringLiteral("2026-12-08");
-        QTest::newRow("due after the clock was set back") << QStringLiteral("2027-06-01") << 1
-                                                          << QStringLiteral("2026-12-08");
+        QTest::newRow("due after the clock was set back")
+            << QStringLiteral("2027-06-01") << 1 << QStringLiteral("2026-12-08");
     }
 
     void startAsksAtMostOnce()

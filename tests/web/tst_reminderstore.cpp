@@ -21,10 +21,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
     }
 
-    void init()
-    {
-        QFile::remove(settingsFile());
-    }
+    void init() { QFile::remove(settingsFile()); }
 
     void valueComesBackExactly_data()
     {
@@ -100,10 +97,7 @@ private slots:
     }
 
 private:
-    QString settingsFile() const
-    {
-        return m_home.filePath(forms::applicationName() + QLatin1String(".conf"));
-    }
+    QString settingsFile() const { return m_home.filePath(forms::applicationName() + QLatin1String(".conf")); }
 
     // A file no settings object of this process has read, so what it gives
     // back comes from the disk and not from a cache. A failed copy reads empty.

@@ -36,23 +36,22 @@ private slots:
         QTest::newRow("14 days after") << QStringLiteral("2026-12-22") << today << ReminderStep::Quiet;
         QTest::newRow("15 days before") << QStringLiteral("2026-11-23") << today << ReminderStep::Ask;
         QTest::newRow("15 days after") << QStringLiteral("2026-12-23") << today << ReminderStep::Ask;
-        QTest::newRow("15 days across a year end") << QStringLiteral("2026-12-20") << QDate(2027, 1, 4)
-                                                   << ReminderStep::Ask;
+        QTest::newRow("15 days across a year end")
+            << QStringLiteral("2026-12-20") << QDate(2027, 1, 4) << ReminderStep::Ask;
         QTest::newRow("far future after the clock was set back")
             << QStringLiteral("2099-01-01") << today << ReminderStep::Ask;
         QTest::newRow("damaged value") << QStringLiteral("not a date") << today << ReminderStep::Quiet;
         QTest::newRow("short date of a locale") << QStringLiteral("11/23/2026") << today << ReminderStep::Quiet;
         QTest::newRow("impossible day") << QStringLiteral("2026-02-30") << today << ReminderStep::Quiet;
-        QTest::newRow("time after the date") << QStringLiteral("2026-11-23T10:00:00") << today
-                                             << ReminderStep::Quiet;
+        QTest::newRow("time after the date") << QStringLiteral("2026-11-23T10:00:00") << today << ReminderStep::Quiet;
         QTest::newRow("space after the date") << QStringLiteral("2026-11-23 ") << today << ReminderStep::Quiet;
         QTest::newRow("signed year") << QStringLiteral("+2026-11-23") << today << ReminderStep::Quiet;
         QTest::newRow("digits of another script")
             << QStringLiteral("\u0662\u0660\u0662\u0666-\u0661\u0661-\u0662\u0663") << today << ReminderStep::Quiet;
         QTest::newRow("one-digit month") << QStringLiteral("2026-1-023") << today << ReminderStep::Quiet;
         QTest::newRow("sign inside the day") << QStringLiteral("2026-11-+3") << today << ReminderStep::Quiet;
-        QTest::newRow("slash for a digit of the day") << QStringLiteral("2026-11-1/") << QDate(2026, 12, 30)
-                                                       << ReminderStep::Quiet;
+        QTest::newRow("slash for a digit of the day")
+            << QStringLiteral("2026-11-1/") << QDate(2026, 12, 30) << ReminderStep::Quiet;
         QTest::newRow("year zero") << QStringLiteral("0000-11-23") << today << ReminderStep::Quiet;
         QTest::newRow("month thirteen") << QStringLiteral("2026-13-23") << today << ReminderStep::Quiet;
     }
@@ -146,8 +145,9 @@ private slots:
 
         QCOMPARE(platform.messages.size(), 1);
         const RecordingPlatform::Message &message = platform.messages.first();
-        QCOMPARE(message.text, QStringLiteral("There maybe an update to this software available\r"
-                                              "Do you want to check for an update?"));
+        QCOMPARE(message.text,
+                 QStringLiteral("There maybe an update to this software available\r"
+                                "Do you want to check for an update?"));
         QCOMPARE(message.icon, platform::Icon::Information);
         QCOMPARE(message.buttons, platform::Buttons::YesNo);
     }
