@@ -18,3 +18,8 @@ if(CPACK_GENERATOR STREQUAL "DEB")
                             "Install them, then pack again:\n    sudo apt-get install ${missing}")
     endif()
 endif()
+# Every time in the package is the build's source date, unless the caller
+# gives one.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} "${CPACK_ORVANE_SOURCE_DATE_EPOCH}")
+endif()
