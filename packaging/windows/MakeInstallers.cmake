@@ -94,6 +94,8 @@ file(COPY_FILE "${README}" "${WORK}/zip/${folder}/README.txt")
 file(TOUCH "${WORK}/zip/${folder}/.portable")
 list(TRANSFORM packed PREPEND "${WORK}/zip/" OUTPUT_VARIABLE packed_paths)
 set_source_date(${packed_paths})
+# zip keeps each file's Unix mode: the same whatever the builder's umask.
+file(CHMOD ${packed_paths} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # In this order, without folder entries, owner ids or Unix extra fields, which
 # mean nothing on Windows; zip writes local times, here UTC.
 execute_process(COMMAND "${ZIP_TOOL}" -X -D -q "${ZIP}" ${packed} WORKING_DIRECTORY "${WORK}/zip"
