@@ -1,37 +1,40 @@
-#include "platform/ProcessStart.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
-#include <windows.h>
-
 // A library dropped beside the program, as into a Downloads folder beside a
-// portable copy, never loads into it once the process is prepared.
+// portable copy, never loads into it once the process is prepared. Each
+// attempt is a process of its own, as a program makes it once.
 class TestDllSearch : public QObject {
     Q_OBJECT
 
 private slots:
-    void plantedLibraryNeverLoads();
+    void plantedLibraryLoadsOnlyUnprepared_data();
+    void plantedLibraryLoadsOnlyUnprepared();
 };
 
-void TestDllSearch::plantedLibraryNeverLoads()
+void TestDllSearch::plantedLibraryLoadsOnlyUnprepared_data()
 {
-    const QString planted = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PLANTED_LIBRARY));
-    QVERIFY2(QFileInfo::exists(planted), qPrintable(planted));
-    const auto byName = reinterpret_cast<LPCWSTR>(QStringLiteral(PLANTED_LIBRARY).utf16());
-
+    QTest::addColumn<QString>("preparation");
+    QTest::addColumn<int>("status");
     // Unprepared, Windows looks beside the program first, and finds it.
-    HMODULE unprepared = LoadLibraryW(byName);
-    QVERIFY(unprepared);
-    FreeLibrary(unprepared);
+    QTest::newRow("unprepared") << QStringLiteral("unprepared") << 0;
+    QTest::newRow("prepared") << QStringLiteral("prepared") << 1;
+}
 
-    platform::prepareProcess();
-    HMODULE prepared = LoadLibraryW(byName);
-    if (prepared)
-        FreeLibrary(prepared);
-    QVERIFY(!prepared);
+void TestDllSearch::plantedLibraryLoadsOnlyUnprepared()
+{
+    QFETCH(QString, preparation);
+    QFETCH(int, status);
+    const QDir folder(QCoreApplication::applicationDirPath());
+    QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral(PLANTED_LIBRARY))));
+    QProcess probe;
+    probe.start(folder.filePath(QStringLiteral(PLANTED_PROBE)), {preparation});
+    QVERIFY(probe.waitForFinished(60000));
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe.exitCode(), status);
 }
 
 QTEST_GUILESS_MAIN(TestDllSearch)
