@@ -11,6 +11,11 @@ program shows your Birthday Number, the day of the month you were born,
 with an introduction and a reading of what that number says about you.
 Links lead to the maker's web site for help, updates and other editions.")
 set(ORVANE_COPYRIGHT "2026 ${ORVANE_MAKER}")
+# The terms every copy is given under, with their name where a licence is named.
+set(ORVANE_LICENSE LicenseRef-${ORVANE_MAKER}-Freeware)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/terms.txt.in terms)
+string(CONFIGURE "${terms}" ORVANE_TERMS @ONLY)
+string(STRIP "${ORVANE_TERMS}" ORVANE_TERMS)
 # The program's own home-page link, for where a system lists the maker's page.
 set(ORVANE_HOME_PAGE "${ORVANE_PRODUCT_ADDRESS}${ORVANE_PAGE_SCRIPT}${ORVANE_HOME_PAGE_KEY}")
 # The program icon, drawn at each of these sizes.

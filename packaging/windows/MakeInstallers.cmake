@@ -2,7 +2,8 @@
 # program before it goes into either, and then the MSI, when given a certificate.
 # Run with cmake -P and these variables:
 #   SETTINGS    the build's file naming the program, its icon, the MSI's source,
-#               the read-me, the tools and what a signature says
+#               the read-me, the third-party notices, the tools and what a
+#               signature says
 #   WORK        a folder of its own for the files in between
 #   MSI, ZIP    the files to make
 #   SIGN_CERT, SIGN_KEY   certificate (chain) and private key; no signing when empty
@@ -13,6 +14,7 @@
 # source date, in UTC, and every identifier is derived from what is packed.
 cmake_minimum_required(VERSION 3.25)
 include("${SETTINGS}")
+include(${CMAKE_CURRENT_LIST_DIR}/Zip.cmake)
 
 set(ENV{TZ} UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${SOURCE_DATE_EPOCH}")
@@ -56,14 +58,39 @@ if(SIGN_CERT)
     set(program "${program_name}")
 endif()
 file(COPY_FILE "${ICON}" "${WORK}/program.ico")
+# The notices go beside the program, in the MSI and the zip alike.
+file(COPY "${NOTICES}/" DESTINATION "${WORK}/notices")
+file(GLOB_RECURSE notices RELATIVE "${WORK}/notices" "${WORK}/notices/*")
+list(SORT notices)
 set_source_date("${WORK}/${program}" "${WORK}/program.ico")
+list(TRANSFORM notices PREPEND "${WORK}/notices/" OUTPUT_VARIABLE notice_paths)
+set_source_date(${notice_paths})
 
 # A package of other content is another product to Windows Installer, of the
 # same version or not, and gets codes of its own; the same content, the same codes.
 file(SHA256 "${WORK}/${program}" program_hash)
 file(SHA256 "${WORK}/program.ico" icon_hash)
-file(SHA256 "${WXS}" wxs_hash)
-set(content "${VERSION} ${program_hash} ${icon_hash} ${wxs_hash}")
+# The MSI's source, with a file element for each notice.
+set(licence_files)
+set(key_path " KeyPath=\"yes\"")
+foreach(notice IN LISTS notices)
+    if(notice MATCHES "^licenses/(.*)$")
+        string(MAKE_C_IDENTIFIER "${CMAKE_MATCH_1}" id)
+        string(APPEND licence_files "                <File Id=\"licence_${id}\" Name=\"${CMAKE_MATCH_1}\" "
+                                    "Source=\"notices/${notice}\"${key_path}/>\n")
+        set(key_path)
+    endif()
+endforeach()
+file(READ "${WXS}" wxs)
+string(REPLACE "@LICENCE_FILES@" "${licence_files}" wxs "${wxs}")
+file(WRITE "${WORK}/installer.wxs" "${wxs}")
+set(notices_hash)
+foreach(path IN LISTS notice_paths)
+    file(SHA256 "${path}" hash)
+    string(APPEND notices_hash " ${hash}")
+endforeach()
+file(SHA256 "${WORK}/installer.wxs" wxs_hash)
+set(content "${VERSION} ${program_hash} ${icon_hash} ${wxs_hash}${notices_hash}")
 string(UUID product_code NAMESPACE "${UPGRADE_CODE}" NAME "product ${content}" TYPE SHA1 UPPER)
 string(UUID package_code NAMESPACE "${UPGRADE_CODE}" NAME "package ${content}" TYPE SHA1 UPPER)
 
@@ -72,7 +99,7 @@ if(SIGN_CERT)
     set(msi "${WORK}/unsigned/installer.msi")
 endif()
 run_at_source_date("${WIXL}" --arch x64 -D "Program=${program}" -D Icon=program.ico -D "ProductCode=${product_code}"
-    -o "${msi}" "${WXS}")
+    -o "${msi}" installer.wxs)
 # wixl leaves out the upgrade row's attribute that makes it take the same
 # version too (msidbUpgradeAttributesVersionMaxInclusive, with MigrateFeatures);
 # the upgrade row is a key of its table, so it is made anew. The package code
@@ -92,11 +119,6 @@ set(packed "${folder}/${program_name}" "${folder}/README.txt" "${folder}/.portab
 file(COPY_FILE "${WORK}/${program}" "${WORK}/zip/${folder}/${program_name}")
 file(COPY_FILE "${README}" "${WORK}/zip/${folder}/README.txt")
 file(TOUCH "${WORK}/zip/${folder}/.portable")
-list(TRANSFORM packed PREPEND "${WORK}/zip/" OUTPUT_VARIABLE packed_paths)
-set_source_date(${packed_paths})
-# zip keeps each file's Unix mode: the same whatever the builder's umask.
-file(CHMOD ${packed_paths} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-# In this order, without folder entries, owner ids or Unix extra fields, which
-# mean nothing on Windows; zip writes local times, here UTC.
-execute_process(COMMAND "${ZIP_TOOL}" -X -D -q "${ZIP}" ${packed} WORKING_DIRECTORY "${WORK}/zip"
-    COMMAND_ERROR_IS_FATAL ANY)
+file(COPY "${WORK}/notices/" DESTINATION "${WORK}/zip/${folder}")
+list(TRANSFORM notices PREPEND "${folder}/" OUTPUT_VARIABLE packed_notices)
+pack_zip("${ZIP}" "${WORK}/zip" ${packed} ${packed_notices})

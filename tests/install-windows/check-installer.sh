@@ -122,6 +122,11 @@ mkdir "$work/portable"
 (cd "$work/portable" && unzip -q "$zip")
 portable_folder=$(find "$work/portable" -name "$program.exe" -printf '%h\n')
 [ -f "$portable_folder/.portable" ] || fail "the zip has no .portable marker beside $program.exe"
+# The notices travel with the program, in the zip and the MSI alike.
+has_notices() {
+    [ -s "$1/THIRD-PARTY-NOTICES.txt" ] && [ -s "$1/licenses/qt-LGPL-3.0-only.txt" ]
+}
+has_notices "$portable_folder" || fail "the zip has no third-party notices and licences beside $program.exe"
 "$wine" "$(windows_path "$portable_folder/$program.exe")" >/dev/null 2>&1 &
 portable=$!
 wait_for 120 one_window_titled "$caption" || fail "the portable copy showed no window \"$caption\" within 120 s"
@@ -139,6 +144,7 @@ before=$(cd "$drive_c" && find . | sort)
 "$wine" msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i failed"
 folder="$drive_c/Program Files/$maker/$product"
 [ -f "$folder/$program.exe" ] || fail "$program.exe is not in $folder"
+has_notices "$folder" || fail "the MSI installed no third-party notices and licences in $folder"
 shortcut=$(find "$drive_c" -name "$product.lnk" -print -quit)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut $product.lnk"
 entry=$(apps_entry)
