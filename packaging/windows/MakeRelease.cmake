@@ -1,11 +1,12 @@
 # Gathers the release in one folder: the deliverables, the source of the Qt
 # inside them, the bill of materials and the checksums of all of it.
 # Run with cmake -P and these variables:
-#   FILES      the files to hand out
+#   FILES      the files to hand out, between bars
 #   RELEASE    the folder to gather them in, made anew
 #   PYTHON, THIRD_PARTY, SBOM_SETTINGS, SBOM   how to write the bill of materials, and where
 cmake_minimum_required(VERSION 3.25)
 
+string(REPLACE "|" ";" FILES "${FILES}")
 file(REMOVE_RECURSE "${RELEASE}")
 file(MAKE_DIRECTORY "${RELEASE}")
 foreach(file IN LISTS FILES)

@@ -28,27 +28,33 @@ if(NOT command)
 endif()
 separate_arguments(arguments UNIX_COMMAND "${command}")
 
-# The recipe takes Qt from $QT and the objects from the kit; the linker runs
-# at the source date and writes no map.
-set(recipe "SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH}")
+# The recipe takes Qt from $QT and the objects from the kit, and writes no map.
+set(recipe)
 set(in_kit)
 foreach(argument IN LISTS arguments)
     if(argument MATCHES "^(:|&&|-E|env)$" OR argument MATCHES "^SOURCE_DATE_EPOCH=" OR argument MATCHES "cmake$"
        OR argument MATCHES "^-Wl,-Map=" OR argument MATCHES "^-Wl,--out-implib,")
         continue()
     endif()
+    string(FIND "${argument}" "${QT}/" in_qt)
     if(argument MATCHES "^/usr/bin/(x86_64-w64-mingw32-.*)$")
         set(argument "${CMAKE_MATCH_1}")
-    elseif(argument MATCHES "^${QT}/(.*)$")
-        set(argument "\"$QT/${CMAKE_MATCH_1}\"")
-    elseif(argument MATCHES "\\.(a|obj|o)$" AND EXISTS "${BUILD}/${argument}")
+    elseif(in_qt EQUAL 0)
+        string(REPLACE "${QT}/" "" argument "${argument}")
+        set(argument "\"$QT/${argument}\"")
+    elseif(argument MATCHES "\\.(a|obj|o|res)$" AND EXISTS "${BUILD}/${argument}")
+        get_filename_component(parent "${kit}/objects/${argument}" DIRECTORY)
+        file(MAKE_DIRECTORY "${parent}")
         file(COPY_FILE "${BUILD}/${argument}" "${kit}/objects/${argument}")
         list(APPEND in_kit "objects/${argument}")
         set(argument "objects/${argument}")
     elseif(argument MATCHES "^/")
         message(FATAL_ERROR "the link command names ${argument}, which the kit cannot carry")
     endif()
-    string(APPEND recipe " \\\n    ${argument}")
+    if(recipe)
+        string(APPEND recipe " \\\n    ")
+    endif()
+    string(APPEND recipe "${argument}")
 endforeach()
 
 get_filename_component(strip "${STRIP}" NAME)
@@ -58,6 +64,8 @@ file(WRITE "${kit}/relink.sh" "#!/bin/sh
 set -eu
 : \"\${QT:?set QT to the folder of a static Qt for Windows}\"
 cd \"$(dirname \"$0\")\"
+# The linker and strip write this time, the source date, into the header.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH}
 ${recipe}
 ${strip} --strip-all ${PROGRAM}
 ")

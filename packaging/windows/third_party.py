@@ -6,7 +6,7 @@
       and Qt's attribution records (the scanner's JSON), against the project's
       reviewed list; fails on a part or library nobody reviewed, and on a part
       whose licence the project may not ship. Writes the parts found as JSON.
-  notices PARTS TERMS SOURCE OUT
+  notices PARTS TERMS SOURCE_OFFER OUT
       Writes THIRD-PARTY-NOTICES.txt and licenses/ for those parts into OUT.
   sbom SETTINGS OUT
       Writes the release's bill of materials, an SPDX 2.3 JSON document, from
@@ -153,7 +153,7 @@ def parts(map_file, qt, debian_version, reviewed_file, attributions_file, out):
         print(f"{part['id']}: {part['licence']}")
 
 
-def notices(parts_file, terms_file, source, out):
+def notices(parts_file, terms_file, source_offer, out):
     found = json.loads(parts_file.read_text(encoding="utf-8"))
     licences = out / "licenses"
     licences.mkdir(parents=True, exist_ok=True)
@@ -165,7 +165,7 @@ def notices(parts_file, terms_file, source, out):
         "",
         terms_file.read_text(encoding="utf-8").strip(),
         "",
-        source,
+        source_offer.read_text(encoding="utf-8").strip(),
         "",
     ]
     for part in found:
@@ -282,7 +282,7 @@ def main(arguments):
     elif len(arguments) == 3 and arguments[0] == "sbom":
         sbom(pathlib.Path(arguments[1]), pathlib.Path(arguments[2]))
     elif len(arguments) == 5 and arguments[0] == "notices":
-        notices(pathlib.Path(arguments[1]), pathlib.Path(arguments[2]), arguments[3], pathlib.Path(arguments[4]))
+        notices(*(pathlib.Path(argument) for argument in arguments[1:]))
     else:
         fail(__doc__)
 

@@ -59,7 +59,7 @@ def main(tool, map_file, qt, debian_version, reviewed, attributions, parts_file,
         (fake_qt / "share").mkdir()
         (fake_qt / "share" / "attributions").symlink_to(pathlib.Path(qt) / "share" / "attributions")
         pri = fake_qt / "mkspecs" / "modules" / "qt_lib_core_private.pri"
-        pri.write_text(pri.read_text(encoding="utf-8").replace("enabled_features =", "enabled_features = mimetype_database", 1),
+        pri.write_text(pri.read_text(encoding="utf-8").replace("enabled_features =", "enabled_features = mimetype-database", 1),
                        encoding="utf-8")
         result = review(tool, map_file, fake_qt, debian_version, reviewed, attributions, work / "parts.json")
         if result.returncode == 0 or "GPL-2.0-or-later" not in result.stderr:
