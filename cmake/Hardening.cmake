@@ -6,8 +6,10 @@ if(MINGW)
     add_link_options(-fstack-protector-strong)
     return()
 endif()
+# The sanitizers watch the same faults more closely, and fortification
+# would hide some from them.
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
-if(NOT DPKG_BUILDFLAGS OR CMAKE_CROSSCOMPILING)
+if(NOT DPKG_BUILDFLAGS OR CMAKE_CROSSCOMPILING OR ORVANE_SANITIZE OR ORVANE_FUZZ)
     return()
 endif()
 # Optimisation, debug information and path mapping stay the build's own;
