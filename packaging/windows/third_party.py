@@ -118,7 +118,7 @@ def parts(map_file, qt, debian_version, reviewed_file, attributions_file, out):
         files = [record["LicenseFile"]] if record["LicenseFile"] else record.get("LicenseFiles") or []
         take({"id": record_id, "name": record["Name"], "version": record["Version"],
               "licence": review["licence"], "copyright": record["Copyright"],
-              "homepage": record["Homepage"], "usage": record["QtUsage"],
+              "homepage": record["Homepage"], "usage": record["QtUsage"], "credit": review.get("credit", ""),
               "origin": f"{qt_origin} ({record['Path'].split('/share/attributions/')[-1]})",
               "licence files": files + [str(qt / "share" / "attributions" / name)
                                         for name in review.get("licence from", [])]}, clue)
@@ -134,6 +134,7 @@ def parts(map_file, qt, debian_version, reviewed_file, attributions_file, out):
         files += [f"/usr/share/doc/{part['package']}/copyright"] if "package" in part else []
         take({"id": part["id"], "name": part["name"], "version": version, "licence": part["licence"],
               "copyright": part["copyright"], "homepage": part["homepage"], "usage": part["usage"],
+              "credit": part.get("credit", ""),
               "origin": f"Debian's {part['package']} {version}" if "package" in part else qt_origin,
               "licence files": files}, clue)
 
@@ -185,7 +186,7 @@ def notices(parts_file, terms_file, source_offer, out):
         ]
         if part["homepage"]:
             lines.append(f"Home page: {part['homepage']}")
-        lines += [part["usage"], "", part["copyright"], ""]
+        lines += [part["usage"], ""] + ([part["credit"], ""] if part["credit"] else []) + [part["copyright"], ""]
     (out / "THIRD-PARTY-NOTICES.txt").write_text("\n".join(lines), encoding="utf-8", newline="\r\n")
 
 

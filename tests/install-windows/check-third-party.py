@@ -43,6 +43,9 @@ def main(tool, map_file, qt, debian_version, reviewed, attributions, parts_file,
             fail(f"the notice of {part['id']} does not begin with {heading!r}")
         if part["licence"] not in block or (part["copyright"] and part["copyright"] not in block):
             fail(f"the notice of {part['id']} lacks its licence or copyright")
+    # FreeType's licence asks for its credit in the documentation.
+    if "This software is based in part on the work of the FreeType Team." not in text:
+        fail("the notices do not give FreeType's credit")
     shipped = {path.name for path in (notices / "licenses").iterdir()}
     named = {f"{part['id']}-{pathlib.Path(path).stem}.txt" for part in parts for path in part["licence files"]}
     if shipped != named:
