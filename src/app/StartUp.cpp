@@ -26,10 +26,10 @@ void CoBrand_Randomize()
 {
     switch (frontLabelFor(coBrandNumber(platform::random().next()))) {
     case FrontLabel::CoBrand:
-        frmMain->bringCoBrandToFront();
+        reading::frmMain->bringCoBrandToFront();
         break;
     case FrontLabel::FullBrand:
-        frmMain->bringFullBrandToFront();
+        reading::frmMain->bringFullBrandToFront();
         break;
     case FrontLabel::AsDesigned:
         break;
@@ -46,7 +46,7 @@ void StartUp()
     }
     platform::random().seedFromTimer();
     web::UpdateReminderCheck();
-    frmMain.Show();
+    reading::frmMain.Show();
     CoBrand_Randomize();
 }
 

@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 
+namespace forms {
+
 namespace {
 
 class AccessibleLinkLabel final : public QAccessibleWidget {
@@ -57,3 +59,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
+
+} // namespace forms

@@ -2,8 +2,12 @@
 
 #include "forms/Look.h"
 
+namespace reading {
+
 EntryPanel::EntryPanel(QWidget *parent)
     : QWidget(parent)
 {
     setFont(forms::designFont(forms::DesignFamily::Verdana, 8.25));
 }
+
+} // namespace reading

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace reading {
+
 namespace Ui {
 class FrmBDNo;
 }
@@ -36,3 +38,5 @@ private:
 };
 
 extern forms::FormRef<FrmBDNo> frmBDNo;
+
+} // namespace reading

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace reading {
+
 namespace Ui {
 class FrmMain;
 }
@@ -44,3 +46,5 @@ private:
 };
 
 extern forms::FormRef<FrmMain> frmMain;
+
+} // namespace reading

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace reading {
+
 ReadingDisplay::ReadingDisplay(QWidget *parent)
     : QPlainTextEdit(parent)
 {
@@ -43,3 +45,5 @@ void ReadingDisplay::mouseDoubleClickEvent(QMouseEvent *event)
     QPlainTextEdit::mouseDoubleClickEvent(event);
     emit mouseDown();
 }
+
+} // namespace reading

@@ -17,6 +17,8 @@
 
 #include <array>
 
+namespace support {
+
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
 
 namespace {
@@ -92,7 +94,7 @@ FrmNagScreen2::FrmNagScreen2()
     QAbstractButton &homePageLink = *m_ui->Check1;
     forms::pinClassicButtonFace(homePageLink);
     homePageLink.setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
-    m_ui->Label3->setText(support::familyText());
+    m_ui->Label3->setText(familyText());
     m_ui->lblGoToHome->adjustSize();
     for (QWidget *box : promptBoxes(*m_ui)) {
         forms::frameInDesktopColours({box});
@@ -104,7 +106,7 @@ FrmNagScreen2::FrmNagScreen2()
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
     connect(m_ui->Check1, &QPushButton::toggled, this, &FrmNagScreen2::Check1_Click);
-    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
+    connect(m_ui->lblGoToHome, &forms::LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
 }
 
 FrmNagScreen2::~FrmNagScreen2() = default;
@@ -116,7 +118,7 @@ void FrmNagScreen2::Form_Load()
     // The window already carries the program icon from its loading.
     m_ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));
     platform::random().seedFromTimer();
-    m_ui->Label2->setText(support::supportText(support::supportTextIndex(platform::random().next()), web::host()));
+    m_ui->Label2->setText(supportText(supportTextIndex(platform::random().next()), web::host()));
 }
 
 void FrmNagScreen2::Form_Unload()
@@ -159,7 +161,6 @@ void FrmNagScreen2::cmdClose_Click()
 
 void FrmNagScreen2::cmdSubmit_Click()
 {
-    using namespace support;
     ReferrerName = trimSpaces(m_ui->txtName->text());
     ReferrerEmail = trimSpaces(m_ui->txtEmail->text());
     ReferralMessage = trimSpaces(textOf(*m_ui->txtMessage));
@@ -190,13 +191,13 @@ void FrmNagScreen2::lblGoToHome_Click()
 
 void FrmNagScreen2::promptBox_GotFocus(QObject &box)
 {
-    if (support::clearsOnEntry(textOf(box), promptOf(box)))
+    if (clearsOnEntry(textOf(box), promptOf(box)))
         setTextOf(box, {});
 }
 
 void FrmNagScreen2::promptBox_LostFocus(QObject &box)
 {
-    if (support::restoresPromptOnLeaving(textOf(box)))
+    if (restoresPromptOnLeaving(textOf(box)))
         setTextOf(box, promptOf(box).toString());
 }
 
@@ -213,7 +214,7 @@ bool FrmNagScreen2::txtEmail_KeyPress(QWidget &box, const QKeyEvent &key)
 QString FrmNagScreen2::textOf(const QObject &box) const
 {
     if (&box == m_ui->txtMessage)
-        return support::withCrLf(m_ui->txtMessage->toPlainText());
+        return withCrLf(m_ui->txtMessage->toPlainText());
     return static_cast<const QLineEdit &>(box).text();
 }
 
@@ -228,12 +229,14 @@ void FrmNagScreen2::setTextOf(QObject &box, const QString &text)
 QStringView FrmNagScreen2::promptOf(const QObject &box) const
 {
     if (&box == m_ui->txtName)
-        return support::namePrompt;
+        return namePrompt;
     if (&box == m_ui->txtEmail)
-        return support::emailPrompt;
+        return emailPrompt;
     if (&box == m_ui->txtFriendName)
-        return support::friendNamePrompt;
+        return friendNamePrompt;
     if (&box == m_ui->txtFriendEmail)
-        return support::friendEmailPrompt;
-    return support::messagePrompt;
+        return friendEmailPrompt;
+    return messagePrompt;
 }
+
+} // namespace support

@@ -8,6 +8,8 @@
 
 class QKeyEvent;
 
+namespace support {
+
 namespace Ui {
 class FrmNagScreen2;
 }
@@ -45,3 +47,5 @@ private:
 };
 
 extern forms::FormRef<FrmNagScreen2> frmNagScreen2;
+
+} // namespace support

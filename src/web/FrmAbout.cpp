@@ -7,6 +7,8 @@
 #include "web/PageOpeners.h"
 #include "web/Site.h"
 
+namespace web {
+
 forms::FormRef<FrmAbout> frmAbout;
 
 FrmAbout::FrmAbout()
@@ -37,8 +39,8 @@ FrmAbout::FrmAbout()
     placeHomePageLink();
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
-    connect(m_ui->lblCobrand, &LinkLabel::clicked, this, &FrmAbout::lblCobrand_Click);
+    connect(m_ui->lblHomePage, &forms::LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
+    connect(m_ui->lblCobrand, &forms::LinkLabel::clicked, this, &FrmAbout::lblCobrand_Click);
 }
 
 FrmAbout::~FrmAbout() = default;
@@ -80,3 +82,5 @@ void FrmAbout::lblCobrand_Click()
 {
     web::OpenFullyBrandedPage();
 }
+
+} // namespace web

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace web {
+
 namespace Ui {
 class FrmAbout;
 }
@@ -31,3 +33,5 @@ private:
 };
 
 extern forms::FormRef<FrmAbout> frmAbout;
+
+} // namespace web

@@ -47,7 +47,7 @@ void lblFullBrand_Click()
 
 } // namespace
 
-void setUpPromotions(LinkLabel &siteVisit, LinkLabel &lblCobrand, LinkLabel &lblFullBrand)
+void setUpPromotions(forms::LinkLabel &siteVisit, forms::LinkLabel &lblCobrand, forms::LinkLabel &lblFullBrand)
 {
     siteVisit.setText(QLatin1String("The Most Popular Online Velmora Discussion Board. Best Resource For "
                                     "Everything Velmora. Visit ")
@@ -62,9 +62,9 @@ void setUpPromotions(LinkLabel &siteVisit, LinkLabel &lblCobrand, LinkLabel &lbl
     siteVisit.setFont(forms::designFont(forms::DesignFamily::Verdana, 9, forms::Emphasis::Underline));
     showOnButtonFace(lblCobrand);
     showOnButtonFace(lblFullBrand);
-    QObject::connect(&siteVisit, &LinkLabel::clicked, &siteVisit, Label61_Click);
-    QObject::connect(&lblCobrand, &LinkLabel::clicked, &lblCobrand, lblCobrand_Click);
-    QObject::connect(&lblFullBrand, &LinkLabel::clicked, &lblFullBrand, lblFullBrand_Click);
+    QObject::connect(&siteVisit, &forms::LinkLabel::clicked, &siteVisit, Label61_Click);
+    QObject::connect(&lblCobrand, &forms::LinkLabel::clicked, &lblCobrand, lblCobrand_Click);
+    QObject::connect(&lblFullBrand, &forms::LinkLabel::clicked, &lblFullBrand, lblFullBrand_Click);
 }
 
 } // namespace web

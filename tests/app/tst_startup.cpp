@@ -42,8 +42,8 @@ void TestStartUp::secondCopyIsRefused()
 void TestStartUp::firstCopyShowsTheEntryWindow()
 {
     app::StartUp();
-    QVERIFY(frmMain.isLoaded());
-    QVERIFY(frmMain->isVisible());
+    QVERIFY(reading::frmMain.isLoaded());
+    QVERIFY(reading::frmMain->isVisible());
     QCOMPARE(m_desktop->seeds, 1);
     QCOMPARE(m_desktop->ends, 0);
 }
@@ -75,7 +75,7 @@ void TestStartUp::drawPicksTheOfferInFront()
 
     m_desktop->draws = {r};
     app::StartUp();
-    auto *frame = frmMain->findChild<QGroupBox *>(QStringLiteral("fraFullBrand"));
+    auto *frame = reading::frmMain->findChild<QGroupBox *>(QStringLiteral("fraFullBrand"));
     QCOMPARE(frame->childAt(frame->rect().center())->objectName(), visible);
 }
 

@@ -59,13 +59,13 @@ std::size_t heapInUse()
 template <class T>
 T *entry(const char *name)
 {
-    return frmMain->findChild<T *>(QLatin1String(name));
+    return reading::frmMain->findChild<T *>(QLatin1String(name));
 }
 
 template <class T>
-T *support(const char *name)
+T *supportControl(const char *name)
 {
-    return frmNagScreen2->findChild<T *>(QLatin1String(name));
+    return support::frmNagScreen2->findChild<T *>(QLatin1String(name));
 }
 
 template <class Box>
@@ -188,12 +188,12 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     services.settings = &store;
     platform::install(services);
     app::StartUp();
-    QVERIFY(frmMain.isLoaded() && frmMain->isVisible());
+    QVERIFY(reading::frmMain.isLoaded() && reading::frmMain->isVisible());
     paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
     paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
     pickDate(14, 7, 1985);
     entry<QPushButton>("cmdNext")->click();
-    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
     QVERIFY(m_desktop->messages.isEmpty());
     services.settings = m_desktop.get();
     platform::install(services);
@@ -209,9 +209,9 @@ void TestSurvival::megabytePastedIntoANameBoxIsKept_data()
 void TestSurvival::megabytePastedIntoANameBoxIsKept()
 {
     QFETCH(QString, box);
-    frmMain.Show();
+    reading::frmMain.Show();
     const QString pasted = megabyteOf(QStringLiteral("ANNABEL LEE "));
-    auto *target = frmMain->findChild<QLineEdit *>(box);
+    auto *target = reading::frmMain->findChild<QLineEdit *>(box);
     paste(target, pasted);
     QCOMPARE(target->text().size(), pasted.size());
     QCOMPARE(target->text(), pasted);
@@ -222,22 +222,22 @@ void TestSurvival::megabytePastedIntoANameBoxIsKept()
     }
     pickDate(29, 2, 2000);
     entry<QPushButton>("cmdNext")->click();
-    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
 void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
 {
-    frmNagScreen2.Show();
+    support::frmNagScreen2.Show();
     const QStringList pasted{megabyteOf(QStringLiteral("Ann Lee & ")), megabyteOf(QStringLiteral("ann@lee.example#")),
                              megabyteOf(QStringLiteral("Bob = Friend ")),
                              megabyteOf(QStringLiteral("bob@friend.example?"))};
     for (int i = 0; i < 4; ++i)
-        paste(support<QLineEdit>(referralBoxes[i]), pasted[i]);
+        paste(supportControl<QLineEdit>(referralBoxes[i]), pasted[i]);
     const QString message = megabyteOf(QStringLiteral("Have a look at this. "));
-    paste(support<QPlainTextEdit>("txtMessage"), message);
+    paste(supportControl<QPlainTextEdit>("txtMessage"), message);
 
-    support<QPushButton>("cmdSubmit")->click();
+    supportControl<QPushButton>("cmdSubmit")->click();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses.size(), 1);
     const QStringList sent = sentValues(m_desktop->openedAddresses.first());
@@ -263,23 +263,23 @@ void TestSurvival::unusualCharactersInEveryBoxAreKept_data()
 void TestSurvival::unusualCharactersInEveryBoxAreKept()
 {
     QFETCH(QString, text);
-    frmMain.Show();
+    reading::frmMain.Show();
     for (const char *name : nameBoxes) {
         paste(entry<QLineEdit>(name), text);
         QCOMPARE(entry<QLineEdit>(name)->text(), text);
     }
     pickDate(14, 7, 1985);
     entry<QPushButton>("cmdNext")->click();
-    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
 
-    frmNagScreen2.Show();
+    support::frmNagScreen2.Show();
     const QStringList friendly{text, QLatin1String("friend ") + text};
-    paste(support<QLineEdit>("txtName"), text);
-    paste(support<QLineEdit>("txtEmail"), text);
-    paste(support<QLineEdit>("txtFriendName"), friendly[1]);
-    paste(support<QLineEdit>("txtFriendEmail"), friendly[1]);
-    paste(support<QPlainTextEdit>("txtMessage"), text);
-    support<QPushButton>("cmdSubmit")->click();
+    paste(supportControl<QLineEdit>("txtName"), text);
+    paste(supportControl<QLineEdit>("txtEmail"), text);
+    paste(supportControl<QLineEdit>("txtFriendName"), friendly[1]);
+    paste(supportControl<QLineEdit>("txtFriendEmail"), friendly[1]);
+    paste(supportControl<QPlainTextEdit>("txtMessage"), text);
+    supportControl<QPushButton>("cmdSubmit")->click();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses.size(), 1);
     QCOMPARE(sentValues(m_desktop->openedAddresses.first()), QStringList({text, text, text, friendly[1], friendly[1]}));
@@ -287,7 +287,7 @@ void TestSurvival::unusualCharactersInEveryBoxAreKept()
 
 void TestSurvival::refusedDateStaysRefusedOnEveryNext()
 {
-    frmMain.Show();
+    reading::frmMain.Show();
     paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
     paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
     pickDate(31, 4, 1985);
@@ -296,7 +296,7 @@ void TestSurvival::refusedDateStaysRefusedOnEveryNext()
     QCOMPARE(m_desktop->messages.size(), 200);
     for (const RecordingPlatform::Message &message : std::as_const(m_desktop->messages))
         QCOMPARE(message.text, QStringLiteral("Please Enter Correct Date Or Month !"));
-    QVERIFY(!frmBDNo.isLoaded());
+    QVERIFY(!reading::frmBDNo.isLoaded());
     QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
     QCOMPARE(entry<QLineEdit>("txtLastName")->text(), QStringLiteral("LEE"));
     QCOMPARE(forms::loaded().size(), 1);
@@ -304,12 +304,12 @@ void TestSurvival::refusedDateStaysRefusedOnEveryNext()
 
 void TestSurvival::aboutWindowOpenedAHundredTimesLeavesNothing()
 {
-    frmMain.Show();
+    reading::frmMain.Show();
     // The entry window and its menus.
     const qsizetype windows = QApplication::topLevelWidgets().size();
     QAction *about = entry<QAction>("mnuAbout");
     const auto openAndClose = [about] {
-        QTimer::singleShot(0, [] { frmAbout.Unload(); });
+        QTimer::singleShot(0, [] { web::frmAbout.Unload(); });
         about->trigger();
     };
     // The first openings fill Qt's caches of fonts, pixmaps and styles.

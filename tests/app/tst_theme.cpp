@@ -181,17 +181,17 @@ QWidget &shown(Window window)
 {
     switch (window) {
     case Window::Entry:
-        frmMain.Show();
-        return frmMain.get();
+        reading::frmMain.Show();
+        return reading::frmMain.get();
     case Window::Result:
-        frmBDNo.Show();
-        return frmBDNo.get();
+        reading::frmBDNo.Show();
+        return reading::frmBDNo.get();
     case Window::About:
-        frmAbout.Show();
-        return frmAbout.get();
+        web::frmAbout.Show();
+        return web::frmAbout.get();
     case Window::Support:
-        frmNagScreen2.Show();
-        return frmNagScreen2.get();
+        support::frmNagScreen2.Show();
+        return support::frmNagScreen2.get();
     }
     Q_UNREACHABLE();
 }

@@ -65,19 +65,19 @@ const Control focusable[] = {
 QWidget &open(const QString &window)
 {
     if (window == QLatin1String("entry")) {
-        frmMain.Show();
-        return frmMain.get();
+        reading::frmMain.Show();
+        return reading::frmMain.get();
     }
     if (window == QLatin1String("result")) {
-        frmBDNo.Show();
-        return frmBDNo.get();
+        reading::frmBDNo.Show();
+        return reading::frmBDNo.get();
     }
     if (window == QLatin1String("about")) {
-        frmAbout.Show();
-        return frmAbout.get();
+        web::frmAbout.Show();
+        return web::frmAbout.get();
     }
-    frmNagScreen2.Show();
-    return frmNagScreen2.get();
+    support::frmNagScreen2.Show();
+    return support::frmNagScreen2.get();
 }
 
 bool takesTheFocus(QAccessibleInterface &node)

@@ -21,14 +21,14 @@ namespace {
 
 void next()
 {
-    frmMain->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("ANN"));
-    frmMain->findChild<QLineEdit *>(QStringLiteral("txtLastName"))->setText(QStringLiteral("LEE"));
-    QTest::mouseClick(frmMain->findChild<QPushButton *>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    reading::frmMain->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("ANN"));
+    reading::frmMain->findChild<QLineEdit *>(QStringLiteral("txtLastName"))->setText(QStringLiteral("LEE"));
+    QTest::mouseClick(reading::frmMain->findChild<QPushButton *>(QStringLiteral("cmdNext")), Qt::LeftButton);
 }
 
 void back()
 {
-    QTest::mouseClick(frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
+    QTest::mouseClick(reading::frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
 }
 
 // Counts the support window's Show events, and notes whether the window the
@@ -78,7 +78,7 @@ private slots:
 void TestExitSequence::init()
 {
     WindowTest::init();
-    frmMain.Show();
+    reading::frmMain.Show();
 }
 
 void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses_data()
@@ -97,28 +97,28 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
     QFETCH(bool, closeBox);
     SupportWatch watch;
     if (leave == QLatin1String("File, Exit")) {
-        watch.leaving = &frmMain.get();
-        frmMain->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        watch.leaving = &reading::frmMain.get();
+        reading::frmMain->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (leave == QLatin1String("entry close box")) {
-        watch.leaving = &frmMain.get();
-        frmMain->close();
+        watch.leaving = &reading::frmMain.get();
+        reading::frmMain->close();
     } else {
         next();
-        watch.leaving = &frmBDNo.get();
-        frmBDNo->close();
+        watch.leaving = &reading::frmBDNo.get();
+        reading::frmBDNo->close();
     }
     QCOMPARE(forms::loaded().size(), 1);
-    QVERIFY(frmNagScreen2.isLoaded());
-    QTRY_VERIFY(frmNagScreen2->isVisible());
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QTRY_VERIFY(support::frmNagScreen2->isVisible());
     QTRY_VERIFY(watch.leaving.isNull());
     QCOMPARE(watch.shows, 1);
     QVERIFY(watch.leavingWasOnScreen);
     QCOMPARE(m_desktop->ends, 0);
 
     if (closeBox)
-        frmNagScreen2->close();
+        support::frmNagScreen2->close();
     else
-        QTest::mouseClick(frmNagScreen2->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QTest::mouseClick(support::frmNagScreen2->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
     QVERIFY(m_desktop->messages.isEmpty());
@@ -127,15 +127,15 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
 void TestExitSequence::switchesNeverLeaveTheSupportWindowOnScreen()
 {
     next();
-    FrmNagScreen2 *support = &frmNagScreen2.get();
-    QVERIFY(!support->isVisible());
+    support::FrmNagScreen2 *window = &support::frmNagScreen2.get();
+    QVERIFY(!window->isVisible());
     back();
-    QVERIFY(!support->isVisible());
+    QVERIFY(!window->isVisible());
     next();
     back();
-    QCOMPARE(&frmNagScreen2.get(), support);
-    QVERIFY(!support->isVisible());
-    QVERIFY(frmMain->isVisible());
+    QCOMPARE(&support::frmNagScreen2.get(), window);
+    QVERIFY(!window->isVisible());
+    QVERIFY(reading::frmMain->isVisible());
     QCOMPARE(forms::loaded().size(), 2);
     QCOMPARE(m_desktop->ends, 0);
 }
@@ -159,8 +159,8 @@ void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen()
             m_desktop->date = m_desktop->date.addDays(15);
             continue;
         }
-        QPointer<QWidget> left = step == QLatin1String("Next") ? static_cast<QWidget *>(&frmMain.get())
-                                                               : static_cast<QWidget *>(&frmBDNo.get());
+        QPointer<QWidget> left = step == QLatin1String("Next") ? static_cast<QWidget *>(&reading::frmMain.get())
+                                                               : static_cast<QWidget *>(&reading::frmBDNo.get());
         // From the event loop, as a real click comes; the window left is
         // gone once the switch is over.
         QTimer::singleShot(0, step == QLatin1String("Next") ? next : back);
@@ -168,9 +168,9 @@ void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen()
     }
     QCOMPARE(m_desktop->messages.size(), steps.contains(QLatin1String("reminder due")) ? 1 : 0);
     QCOMPARE(watch.shows, 0);
-    QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(!frmNagScreen2->isVisible());
-    QVERIFY(!forms::isShowPending(frmNagScreen2.get()));
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QVERIFY(!support::frmNagScreen2->isVisible());
+    QVERIFY(!forms::isShowPending(support::frmNagScreen2.get()));
     QCOMPARE(m_desktop->seeds, 1);
 }
 

@@ -22,7 +22,7 @@ namespace {
 template <class T>
 T *entry(const char *name)
 {
-    return frmMain->findChild<T *>(QLatin1String(name));
+    return reading::frmMain->findChild<T *>(QLatin1String(name));
 }
 
 void pressNext(const QString &first, const QString &last, int day, int month, int year)
@@ -33,9 +33,9 @@ void pressNext(const QString &first, const QString &last, int day, int month, in
     entry<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
     entry<QComboBox>("cboYear")->setCurrentIndex(year - reading::firstListedYear);
     QTest::mouseClick(entry<QPushButton>("cmdNext"), Qt::LeftButton);
-    if (frmBDNo.isLoaded()) {
-        frmBDNo->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frmBDNo.get()));
+    if (reading::frmBDNo.isLoaded()) {
+        reading::frmBDNo->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&reading::frmBDNo.get()));
     }
 }
 
@@ -72,8 +72,8 @@ private slots:
 void TestFrmBDNo::init()
 {
     WindowTest::init();
-    frmMain.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
+    reading::frmMain.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&reading::frmMain.get()));
 }
 
 void TestFrmBDNo::nextShowsTheReadingAlone_data()
@@ -94,32 +94,32 @@ void TestFrmBDNo::nextShowsTheReadingAlone()
     entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
     entry<QComboBox>("cboMonth")->setCurrentIndex(6);
     if (byMenu)
-        frmMain->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
+        reading::frmMain->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
     else
-        QTest::keyClick(&frmMain.get(), Qt::Key_N, Qt::AltModifier);
+        QTest::keyClick(&reading::frmMain.get(), Qt::Key_N, Qt::AltModifier);
 
     // A button's access key presses it a moment later.
-    QTRY_VERIFY(!frmMain.isLoaded());
-    QVERIFY(frmBDNo.isLoaded());
-    QVERIFY(frmBDNo->isVisible());
-    QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(!frmNagScreen2->isVisible());
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    QTRY_VERIFY(!reading::frmMain.isLoaded());
+    QVERIFY(reading::frmBDNo.isLoaded());
+    QVERIFY(reading::frmBDNo->isVisible());
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QVERIFY(!support::frmNagScreen2->isVisible());
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     QCOMPARE(display.toPlainText(), shownReading(day));
     QVERIFY(!display.toPlainText().contains(u'\r'));
     QCOMPARE(display.textCursor().position(), 0);
     QCOMPARE(display.verticalScrollBar()->value(), 0);
-    QCOMPARE(frmBDNo->focusWidget(), frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")));
+    QCOMPARE(reading::frmBDNo->focusWidget(), reading::frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")));
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
 void TestFrmBDNo::readingIgnoresNamesMonthAndYear()
 {
     pressNext(QStringLiteral("A"), QStringLiteral("B"), 29, 2, 2000);
-    const QString first = frmBDNo->txtDisplay().toPlainText();
-    QTest::mouseClick(frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
+    const QString first = reading::frmBDNo->txtDisplay().toPlainText();
+    QTest::mouseClick(reading::frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
     pressNext(QStringLiteral("ZED"), QStringLiteral("QUINN"), 29, 12, 2050);
-    QCOMPARE(frmBDNo->txtDisplay().toPlainText(), first);
+    QCOMPARE(reading::frmBDNo->txtDisplay().toPlainText(), first);
     QVERIFY(first.startsWith(QLatin1String("Your Birthday Number is: 29\n")));
 }
 
@@ -127,10 +127,10 @@ void TestFrmBDNo::refusedNextChangesNothing()
 {
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 31, 4, 1985);
     QCOMPARE(m_desktop->messages.size(), 1);
-    QVERIFY(frmMain.isLoaded());
-    QVERIFY(frmMain->isVisible());
-    QVERIFY(!frmBDNo.isLoaded());
-    QVERIFY(!frmNagScreen2.isLoaded());
+    QVERIFY(reading::frmMain.isLoaded());
+    QVERIFY(reading::frmMain->isVisible());
+    QVERIFY(!reading::frmBDNo.isLoaded());
+    QVERIFY(!support::frmNagScreen2.isLoaded());
     QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
     QCOMPARE(entry<QComboBox>("cboDate")->currentText(), QStringLiteral("31"));
     QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), QStringLiteral("April"));
@@ -149,19 +149,19 @@ void TestFrmBDNo::backGivesAFreshEntryWindow()
 {
     QFETCH(int, key);
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    auto *back = frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback"));
+    auto *back = reading::frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback"));
     if (key == 0)
         QTest::mouseClick(back, Qt::LeftButton);
     else if (key == Qt::Key_B)
-        QTest::keyClick(&frmBDNo.get(), Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(&reading::frmBDNo.get(), Qt::Key_B, Qt::AltModifier);
     else
         QTest::keyClick(back, Qt::Key(key));
 
-    QTRY_VERIFY(frmMain.isLoaded());
-    QVERIFY(!frmBDNo.isLoaded());
-    QVERIFY(frmMain->isVisible());
-    QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(!frmNagScreen2->isVisible());
+    QTRY_VERIFY(reading::frmMain.isLoaded());
+    QVERIFY(!reading::frmBDNo.isLoaded());
+    QVERIFY(reading::frmMain->isVisible());
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QVERIFY(!support::frmNagScreen2->isVisible());
     QVERIFY(entry<QLineEdit>("txtFirstName")->text().isEmpty());
     QVERIFY(entry<QLineEdit>("txtLastName")->text().isEmpty());
     QCOMPARE(entry<QComboBox>("cboDate")->currentText(), QStringLiteral("1"));
@@ -172,7 +172,7 @@ void TestFrmBDNo::backGivesAFreshEntryWindow()
 void TestFrmBDNo::readingCannotBeEdited()
 {
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     const QString before = display.toPlainText();
     display.setFocus();
     QTest::keyClicks(&display, QStringLiteral("xyz"));
@@ -192,7 +192,7 @@ void pressKeys(QWidget &widget, const QStringList &keys)
     }
 }
 
-QString selection(const ReadingDisplay &display)
+QString selection(const reading::ReadingDisplay &display)
 {
     return display.textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
 }
@@ -224,7 +224,7 @@ void TestFrmBDNo::keysSelectInTheReading()
     QFETCH(QStringList, keys);
     QFETCH(QString, selected);
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.setFocus();
     pressKeys(display, keys);
     QCOMPARE(selection(display), selected);
@@ -247,7 +247,7 @@ void TestFrmBDNo::keysChangeNothing()
     QFETCH(QStringList, keys);
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
     QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.setFocus();
     pressKeys(display, keys);
     QCOMPARE(display.toPlainText(), shownReading(14));
@@ -259,7 +259,7 @@ void TestFrmBDNo::keyboardCopiesTheSelection()
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
     m_desktop->clipboardText = QStringLiteral("ours");
     m_desktop->clipboardOwned = true;
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.setFocus();
     pressKeys(display, {QStringLiteral("Shift+End"), QStringLiteral("Ctrl+C")});
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Your Birthday Number is: 14"));
@@ -289,7 +289,7 @@ void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard()
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
     m_desktop->clipboardText = QStringLiteral("copied elsewhere");
     m_desktop->clipboardOwned = ours;
-    QWidget *surface = frmBDNo->txtDisplay().viewport();
+    QWidget *surface = reading::frmBDNo->txtDisplay().viewport();
     if (activity == QLatin1String("move"))
         QTest::mouseMove(surface, QPoint(40 + m_desktop->clipboardOwned, 30));
     else if (activity == QLatin1String("press"))
@@ -303,7 +303,7 @@ void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard()
 void TestFrmBDNo::pressInsideASelectionStartsNoDrag()
 {
     pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.selectAll();
     QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
     QVERIFY(!display.textCursor().hasSelection());

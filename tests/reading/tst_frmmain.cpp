@@ -27,7 +27,7 @@ const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts:
 template <class T>
 T *control(const char *name)
 {
-    return frmMain->findChild<T *>(QLatin1String(name));
+    return reading::frmMain->findChild<T *>(QLatin1String(name));
 }
 
 QStringList items(const QComboBox &list)
@@ -83,8 +83,8 @@ private slots:
 void TestFrmMain::init()
 {
     WindowTest::init();
-    frmMain.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
+    reading::frmMain.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&reading::frmMain.get()));
 }
 
 void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
@@ -100,7 +100,7 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
-    QCOMPARE(frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(reading::frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(!control<QComboBox>("cboDate")->isEditable());
 }
 
@@ -122,10 +122,10 @@ void TestFrmMain::clientAreaKeepsItsDesignedSize()
         QFont large = usual;
         large.setPointSize(menuPointSize);
         QApplication::setFont(large, "QMenuBar");
-        frmMain.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frmMain.get()));
+        reading::frmMain.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reading::frmMain.get()));
     }
-    const QMainWindow &window = frmMain.get();
+    const QMainWindow &window = reading::frmMain.get();
     QCOMPARE(window.centralWidget()->size(), QSize(427, 222));
     QCOMPARE(window.size(), QSize(427, 222 + window.menuBar()->height()));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -215,7 +215,7 @@ void TestFrmMain::nextReportsTheFirstProblem()
     QCOMPARE(m_desktop->messages.first().text, message);
     QCOMPARE(m_desktop->messages.first().buttons, platform::Buttons::Ok);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(frmMain.isLoaded());
+    QVERIFY(reading::frmMain.isLoaded());
 }
 
 void TestFrmMain::eachLinkOpensItsPage_data()

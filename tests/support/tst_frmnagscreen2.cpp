@@ -28,7 +28,7 @@ const QString site = product + buildfacts::pageScript;
 template <class T>
 T *control(const QString &name)
 {
-    return frmNagScreen2->findChild<T *>(name);
+    return support::frmNagScreen2->findChild<T *>(name);
 }
 
 QLineEdit *box(const QString &name)
@@ -87,8 +87,8 @@ private:
 
 void TestFrmNagScreen2::showWindow()
 {
-    frmNagScreen2.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&frmNagScreen2.get()));
+    support::frmNagScreen2.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&support::frmNagScreen2.get()));
 }
 
 void TestFrmNagScreen2::loadDrawsOneSupportText_data()
@@ -107,7 +107,7 @@ void TestFrmNagScreen2::loadDrawsOneSupportText()
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
     QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(index, web::host()));
-    QCOMPARE(frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(support::frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
     const QLabel *caption = control<QLabel>(QStringLiteral("lblNagScreen2Caption"));
     QCOMPARE(caption->text(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
@@ -119,7 +119,7 @@ void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
 {
     m_desktop->draws = {0.0f, 0.75f};
     showWindow();
-    frmNagScreen2.Hide();
+    support::frmNagScreen2.Hide();
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
     QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(0, web::host()));
@@ -128,7 +128,7 @@ void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
 void TestFrmNagScreen2::showsItselfAboveOthersWithTheFocusOnExit()
 {
     showWindow();
-    QVERIFY(frmNagScreen2->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(support::frmNagScreen2->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(QStringLiteral("cmdClose")));
 }
 
@@ -287,7 +287,7 @@ void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
         + product;
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
-    QVERIFY(frmNagScreen2->isVisible());
+    QVERIFY(support::frmNagScreen2->isVisible());
     QCOMPARE(box(QStringLiteral("txtName"))->text(), QStringLiteral("  Ann & Bob "));
 }
 
@@ -377,9 +377,9 @@ void TestFrmNagScreen2::exitEndsTheProgram()
     else if (how == QLatin1String("alt-x"))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
     else
-        frmNagScreen2->close();
+        support::frmNagScreen2->close();
     // A mnemonic animates the press, so the click comes a moment later.
-    QTRY_VERIFY(!frmNagScreen2.isLoaded());
+    QTRY_VERIFY(!support::frmNagScreen2.isLoaded());
     QCOMPARE(m_desktop->ends, 1);
 }
 

@@ -20,16 +20,16 @@ namespace {
 
 // Runs the steps inside the about window's modal loop, then unloads it if they
 // left it open, so that a failing step cannot hang the test.
-void whileAboutShown(const std::function<void(FrmAbout &)> &steps)
+void whileAboutShown(const std::function<void(web::FrmAbout &)> &steps)
 {
     QTimer::singleShot(0, [steps] {
-        steps(frmAbout.get());
-        frmAbout.Unload();
+        steps(web::frmAbout.get());
+        web::frmAbout.Unload();
     });
-    frmAbout.ShowModal();
+    web::frmAbout.ShowModal();
 }
 
-QStringList shownContent(const FrmAbout &about)
+QStringList shownContent(const web::FrmAbout &about)
 {
     QStringList content{about.windowTitle()};
     for (const QLabel *label : about.findChildren<QLabel *>())
@@ -61,9 +61,9 @@ private slots:
     {
         QFETCH(int, key);
         bool closed = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             QTest::keyClick(&about, Qt::Key(key));
-            closed = !frmAbout.isLoaded();
+            closed = !web::frmAbout.isLoaded();
         });
         QVERIFY(closed);
     }
@@ -71,9 +71,9 @@ private slots:
     void closeBoxUnloads()
     {
         bool closed = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             about.close();
-            closed = !frmAbout.isLoaded();
+            closed = !web::frmAbout.isLoaded();
         });
         QVERIFY(closed);
     }
@@ -92,11 +92,11 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, pageKey);
         bool stillModal = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             QLabel *label = about.findChild<QLabel *>(link);
             QVERIFY(label);
             QTest::mouseClick(label, Qt::LeftButton);
-            stillModal = frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
+            stillModal = web::frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
         });
         QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(pageKey)});
         QVERIFY(stillModal);
@@ -107,12 +107,12 @@ private slots:
         QStringList first;
         QStringList second;
         bool pictureShown = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             first = shownContent(about);
             const QLabel *picture = about.findChild<QLabel *>(QStringLiteral("Picture1"));
             pictureShown = picture && !picture->pixmap().isNull();
         });
-        whileAboutShown([&](FrmAbout &about) { second = shownContent(about); });
+        whileAboutShown([&](web::FrmAbout &about) { second = shownContent(about); });
         QCOMPARE(second, first);
         QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + web::host()));
         QVERIFY(first.contains(QStringLiteral("lblCobrand= Click here for more details.")));
@@ -131,7 +131,7 @@ private slots:
         int linkWidth = 0;
         QRect window;
         QList<QRect> others;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             const QLabel *label = about.findChild<QLabel *>(QStringLiteral("Label1"));
             const QLabel *homePage = about.findChild<QLabel *>(QStringLiteral("lblHomePage"));
             description = label->geometry();
@@ -175,18 +175,18 @@ private slots:
 
     void aboutMenuWaitsForTheModalWindow()
     {
-        frmMain.Show();
-        QAction *mnuAbout = frmMain->findChild<QAction *>(QStringLiteral("mnuAbout"));
+        reading::frmMain.Show();
+        QAction *mnuAbout = reading::frmMain->findChild<QAction *>(QStringLiteral("mnuAbout"));
         QVERIFY(mnuAbout);
         bool shownModal = false;
         QTimer::singleShot(0, [&] {
-            shownModal = qobject_cast<FrmAbout *>(QApplication::activeModalWidget()) != nullptr;
-            frmAbout.Unload();
+            shownModal = qobject_cast<web::FrmAbout *>(QApplication::activeModalWidget()) != nullptr;
+            web::frmAbout.Unload();
         });
         mnuAbout->trigger();
         QVERIFY(shownModal);
-        QVERIFY(!frmAbout.isLoaded());
-        QVERIFY(frmMain.isLoaded());
+        QVERIFY(!web::frmAbout.isLoaded());
+        QVERIFY(reading::frmMain.isLoaded());
         forms::UnloadAllAndEnd();
     }
 };

@@ -52,7 +52,7 @@ private slots:
             m_desktop->stored.insert(reminderKey(), platform::EncodeSetting(stored));
         bool entryWindowLoadedWhenAsked = false;
         m_desktop->whileMessageShown = [&](const RecordingPlatform::Message &) {
-            entryWindowLoadedWhenAsked = frmMain.isLoaded();
+            entryWindowLoadedWhenAsked = reading::frmMain.isLoaded();
         };
 
         app::StartUp();
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(m_desktop->messages.size(), questions);
         QVERIFY(!entryWindowLoadedWhenAsked);
         QCOMPARE(platform::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
-        QVERIFY(frmMain.isLoaded());
+        QVERIFY(reading::frmMain.isLoaded());
         forms::UnloadAllAndEnd();
     }
 
@@ -69,9 +69,9 @@ private slots:
         app::StartUp();
         QVERIFY(m_desktop->messages.isEmpty());
 
-        frmMain.Unload();
+        reading::frmMain.Unload();
         m_desktop->date = m_desktop->date.addDays(15);
-        frmMain.Show();
+        reading::frmMain.Show();
 
         QCOMPARE(m_desktop->messages.size(), 1);
         forms::UnloadAllAndEnd();
