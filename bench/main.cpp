@@ -7,7 +7,7 @@
 #include "Steps.h"
 
 #include "app/ApplicationSetUp.h"
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "web/UpdateReminder.h"

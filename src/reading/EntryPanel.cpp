@@ -1,6 +1,6 @@
 #include "reading/EntryPanel.h"
 
-#include "forms/Look.h"
+#include "forms/look/Look.h"
 
 namespace reading {
 

@@ -1,6 +1,6 @@
 #include "reading/FrmBDNo.h"
 
-#include "forms/Look.h"
+#include "forms/look/Look.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"

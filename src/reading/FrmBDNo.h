@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 
 #include <QWidget>
 

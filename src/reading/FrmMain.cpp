@@ -1,7 +1,6 @@
 #include "reading/FrmMain.h"
 
-#include "forms/Look.h"
-#include "forms/TextBoxes.h"
+#include "forms/look/Look.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
@@ -108,7 +107,6 @@ FrmMain::FrmMain()
     for (QLineEdit *box : nameBoxes(*m_ui)) {
         forms::frameInDesktopColours({box});
         box->installEventFilter(this);
-        forms::keepWholePastes(*box);
     }
     m_ui->txtFirstName->setFocus();
 

@@ -1,10 +1,9 @@
 #include "support/FrmNagScreen2.h"
 
-#include "forms/Application.h"
-#include "forms/Look.h"
-#include "forms/TextBoxes.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
+#include "forms/look/Look.h"
 #include "platform/Platform.h"
+#include "platform/ProductFacts.h"
 #include "support/SupportRules.h"
 #include "support/SupportTexts.h"
 #include "support/modTellAFriend.h"
@@ -14,8 +13,6 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-
-#include <array>
 
 namespace support {
 
@@ -31,18 +28,10 @@ bool movesBetweenControls(const QFocusEvent &event)
 }
 
 // The boxes that show their prompt until the user types: four single-line
-// ones, and with the message box five.
-std::array<QLineEdit *, 4> lineBoxes(Ui::FrmNagScreen2 &ui)
-{
-    return {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail};
-}
-
+// ones and the message box.
 QList<QWidget *> promptBoxes(Ui::FrmNagScreen2 &ui)
 {
-    const std::array<QLineEdit *, 4> lines = lineBoxes(ui);
-    QList<QWidget *> boxes(lines.cbegin(), lines.cend());
-    boxes.append(ui.txtMessage);
-    return boxes;
+    return {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail, ui.txtMessage};
 }
 
 void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
@@ -100,8 +89,6 @@ FrmNagScreen2::FrmNagScreen2()
         forms::frameInDesktopColours({box});
         box->installEventFilter(this);
     }
-    for (QLineEdit *box : lineBoxes(*m_ui))
-        forms::keepWholePastes(*box);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
@@ -113,7 +100,7 @@ FrmNagScreen2::~FrmNagScreen2() = default;
 
 void FrmNagScreen2::Form_Load()
 {
-    m_ui->lblNagScreen2Caption->setText(forms::windowCaption());
+    m_ui->lblNagScreen2Caption->setText(platform::windowCaption());
     m_ui->lblNagScreen2Caption->adjustSize();
     // The window already carries the program icon from its loading.
     m_ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));

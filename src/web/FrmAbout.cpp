@@ -1,7 +1,7 @@
 #include "web/FrmAbout.h"
 
-#include "forms/Application.h"
-#include "forms/Look.h"
+#include "forms/look/Look.h"
+#include "platform/ProductFacts.h"
 #include "ui_FrmAbout.h"
 #include "web/LinkPlacement.h"
 #include "web/PageOpeners.h"
@@ -23,7 +23,7 @@ FrmAbout::FrmAbout()
     using forms::Emphasis;
     for (QLabel *label : findChildren<QLabel *>())
         label->setFont(forms::designFont(DesignFamily::Verdana, 8.25));
-    m_ui->Label2->setText(forms::windowCaption());
+    m_ui->Label2->setText(platform::windowCaption());
     m_ui->Label2->setFont(forms::designFont(DesignFamily::Verdana, 9.75, Emphasis::Bold));
     m_ui->Label3->setFont(forms::designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold));
     for (QLabel *link : {m_ui->lblHomePage, m_ui->lblCobrand})

@@ -1,33 +1,13 @@
 #include "web/Promotions.h"
 
-#include "forms/LinkLabel.h"
-#include "forms/Look.h"
+#include "forms/look/Look.h"
+#include "forms/widgets/LinkLabel.h"
 #include "web/PageOpeners.h"
 #include "web/Site.h"
 
 namespace web {
 
 namespace {
-
-void colour(QLabel &label, const QColor &text)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, text);
-    label.setPalette(palette);
-}
-
-// Blue on the button face.
-void showOnButtonFace(QLabel &label)
-{
-    forms::pinClassicButtonFace(label);
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
-    label.setPalette(palette);
-    label.setBackgroundRole(QPalette::Button);
-    label.setAutoFillBackground(true);
-    label.setFont(
-        forms::designFont(forms::DesignFamily::Verdana, 8.25, forms::Emphasis::Bold | forms::Emphasis::Underline));
-}
 
 // The offers' click routines, the same in both windows.
 void Label61_Click()
@@ -58,10 +38,9 @@ void setUpPromotions(forms::LinkLabel &siteVisit, forms::LinkLabel &lblCobrand, 
     lblFullBrand.setText(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                                         "online. Get this software fully branded for your website. Click here for "
                                         "more details."));
-    colour(siteVisit, Qt::white);
-    siteVisit.setFont(forms::designFont(forms::DesignFamily::Verdana, 9, forms::Emphasis::Underline));
-    showOnButtonFace(lblCobrand);
-    showOnButtonFace(lblFullBrand);
+    forms::showAsWhiteLink(siteVisit);
+    forms::showAsOfferOnButtonFace(lblCobrand);
+    forms::showAsOfferOnButtonFace(lblFullBrand);
     QObject::connect(&siteVisit, &forms::LinkLabel::clicked, &siteVisit, Label61_Click);
     QObject::connect(&lblCobrand, &forms::LinkLabel::clicked, &lblCobrand, lblCobrand_Click);
     QObject::connect(&lblFullBrand, &forms::LinkLabel::clicked, &lblFullBrand, lblFullBrand_Click);

@@ -1,23 +1,23 @@
 #include "web/Site.h"
 
-#include "BuildFacts.h"
+#include "platform/ProductFacts.h"
 
 namespace web {
 
 QString host()
 {
-    return QString::fromUtf8(buildfacts::host);
+    return platform::siteHost();
 }
 
 QString productAddress(const QString &siteHost)
 {
-    return QLatin1String(buildfacts::siteScheme) + QLatin1String("://") + siteHost + QLatin1Char('/')
-        + QLatin1String(buildfacts::productPath) + QLatin1Char('/');
+    return platform::siteScheme() + QLatin1String("://") + siteHost + QLatin1Char('/') + platform::productPath()
+        + QLatin1Char('/');
 }
 
 QString pageAddress(QStringView pageKey, const QString &siteHost)
 {
-    return productAddress(siteHost) + QLatin1String(buildfacts::pageScript) + pageKey.toString();
+    return productAddress(siteHost) + platform::pageScript() + pageKey.toString();
 }
 
 } // namespace web

@@ -1,7 +1,7 @@
 #include "web/UpdateReminder.h"
 
-#include "forms/Application.h"
 #include "platform/Platform.h"
+#include "platform/ProductFacts.h"
 #include "platform/SettingsText.h"
 #include "web/PageOpeners.h"
 
@@ -76,7 +76,7 @@ ReminderStep reminderStep(const QString &storedDateText, QDate today)
 
 void UpdateReminderCheck()
 {
-    const QString application = forms::applicationName();
+    const QString application = platform::applicationName();
     const QString key = platform::EncodeSetting(u"Duration");
     const QString stored = platform::DecodeSetting(platform::settings().read(application, section, key));
     switch (reminderStep(stored, platform::clock().today())) {

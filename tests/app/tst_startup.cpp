@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
 

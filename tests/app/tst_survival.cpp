@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
-#include "forms/Application.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
+#include "platform/ProductFacts.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/EntryRules.h"
@@ -183,7 +183,7 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     }
     }
 
-    platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+    platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
     platform::Services services = platform::install({});
     services.settings = &store;
     platform::install(services);

@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/DesignStyle.h"
-#include "forms/Look.h"
+#include "forms/look/DesignStyle.h"
+#include "forms/look/Look.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"

@@ -1,6 +1,6 @@
-#include "forms/DesignStyle.h"
-#include "forms/Look.h"
-#include "forms/Png.h"
+#include "forms/look/DesignStyle.h"
+#include "forms/look/Look.h"
+#include "forms/look/Png.h"
 
 #include <QApplication>
 #include <QFile>

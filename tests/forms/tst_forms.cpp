@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 
 #include <QLineEdit>

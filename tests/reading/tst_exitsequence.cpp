@@ -1,5 +1,5 @@
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"

@@ -1,6 +1,6 @@
 #include "BuildFacts.h"
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "support/FrmNagScreen2.h"
 #include "support/SupportTexts.h"

@@ -1,8 +1,8 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
-#include "forms/Application.h"
-#include "forms/Forms.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
+#include "platform/ProductFacts.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
 #include "reading/FrmMain.h"
@@ -15,7 +15,7 @@ namespace {
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
+    return platform::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace

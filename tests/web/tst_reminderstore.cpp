@@ -1,4 +1,4 @@
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
@@ -36,8 +36,8 @@ private slots:
         QFETCH(QString, text);
         const QString key = platform::EncodeSetting(u"Duration");
         const QString value = platform::EncodeSetting(text);
-        const QString application = forms::applicationName();
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        const QString application = platform::applicationName();
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
 
         QVERIFY(store.write(application, QStringLiteral("Settings"), key, value));
 
@@ -50,9 +50,9 @@ private slots:
 
     void absentKeyReadsEmpty()
     {
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
         const QString key = platform::EncodeSetting(u"Duration");
-        QCOMPARE(store.read(forms::applicationName(), QStringLiteral("Settings"), key), QString());
+        QCOMPARE(store.read(platform::applicationName(), QStringLiteral("Settings"), key), QString());
     }
 
     void writeIntoAnUncreatableFolderFails()
@@ -62,8 +62,8 @@ private slots:
         blocker.close();
         // Even root cannot make a folder below a plain file.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + QLatin1String("/home"));
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
-        const bool written = store.write(forms::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
+        const bool written = store.write(platform::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
                                          QStringLiteral("value"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
         QVERIFY(!written);
@@ -72,7 +72,7 @@ private slots:
     void startsAskOnlyOnceTheFileDateIsDue()
     {
         RecordingPlatform recording;
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
         // The recording platform puts back what it replaced when it goes.
         platform::install({&recording, &recording, &store, &recording, &recording, &recording, &recording});
         const QString key = QLatin1String("Settings/") + platform::EncodeSetting(u"Duration");
@@ -87,7 +87,7 @@ private slots:
             QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));
         }
 
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::applicationName())
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, platform::applicationName())
             .setValue(key, platform::EncodeSetting(u"2026-11-23"));
         web::UpdateReminderCheck();
         web::UpdateReminderCheck();
@@ -97,7 +97,7 @@ private slots:
     }
 
 private:
-    QString settingsFile() const { return m_home.filePath(forms::applicationName() + QLatin1String(".conf")); }
+    QString settingsFile() const { return m_home.filePath(platform::applicationName() + QLatin1String(".conf")); }
 
     // A file no settings object of this process has read, so what it gives
     // back comes from the disk and not from a cache. A failed copy reads empty.

@@ -1,4 +1,4 @@
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
 #include "web/Site.h"
@@ -15,7 +15,7 @@ const QString absent = QStringLiteral("(absent)");
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
+    return platform::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace

@@ -1,16 +1,18 @@
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 
-#include "forms/Application.h"
-#include "forms/Png.h"
+#include "forms/look/Png.h"
+#include "platform/ProductFacts.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
 
 namespace forms {
 
@@ -108,8 +110,11 @@ void load(Form &form)
 {
     QWidget &window = form.window();
     window.setFixedSize(window.size());
-    window.setWindowTitle(forms::windowCaption());
+    window.setWindowTitle(platform::windowCaption());
     window.setWindowIcon(forms::pngPixmap(QStringLiteral(":/orvane.png")));
+    // A paste is taken whole: Qt would keep only its first 32,767 characters.
+    for (QLineEdit *box : window.findChildren<QLineEdit *>())
+        box->setMaxLength(std::numeric_limits<int>::max());
     form.m_closeToUnload = std::make_unique<CloseToUnload>(form);
     window.installEventFilter(form.m_closeToUnload.get());
     centre(window);

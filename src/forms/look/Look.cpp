@@ -1,9 +1,10 @@
-#include "forms/Look.h"
+#include "forms/look/Look.h"
 
-#include "forms/DesignStyle.h"
+#include "forms/look/DesignStyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QWidget>
 
 #include <array>
@@ -63,6 +64,25 @@ void pinClassicButtonFace(QWidget &widget)
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Button, QColor(212, 208, 200));
     widget.setPalette(palette);
+}
+
+void showAsWhiteLink(QLabel &label)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label.setPalette(palette);
+    label.setFont(designFont(DesignFamily::Verdana, 9, Emphasis::Underline));
+}
+
+void showAsOfferOnButtonFace(QLabel &label)
+{
+    pinClassicButtonFace(label);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    label.setPalette(palette);
+    label.setBackgroundRole(QPalette::Button);
+    label.setAutoFillBackground(true);
+    label.setFont(designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold | Emphasis::Underline));
 }
 
 void frameInDesktopColours(std::initializer_list<QWidget *> widgets)

@@ -1,4 +1,4 @@
-#include "forms/Png.h"
+#include "forms/look/Png.h"
 
 #include <QImageReader>
 #include <QPixmapCache>

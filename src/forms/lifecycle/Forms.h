@@ -43,8 +43,8 @@ private:
 };
 
 // Takes a freshly built window into the collection: fixed size, centred, the
-// program's caption and icon, and the close box turned into an unload; then
-// runs Form_Load.
+// program's caption and icon, text boxes that take a paste whole, and the close
+// box turned into an unload; then runs Form_Load.
 void load(Form &form);
 
 // The loaded windows, first loaded first.

@@ -1,4 +1,4 @@
-#include "forms/LinkLabel.h"
+#include "forms/widgets/LinkLabel.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

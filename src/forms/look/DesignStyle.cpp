@@ -1,6 +1,6 @@
-#include "forms/DesignStyle.h"
+#include "forms/look/DesignStyle.h"
 
-#include "forms/Png.h"
+#include "forms/look/Png.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
