@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "platform/QtPlatform_p.h"
 
 #include "platform/Browser.h"
 #include "platform/InstanceLock.h"
@@ -30,6 +31,8 @@
 
 namespace platform {
 
+namespace detail {
+
 QUrl urlForAddress(const QString &address)
 {
     return QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
@@ -45,10 +48,12 @@ float unitFloatFromBits(std::uint32_t bits)
     return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
 }
 
+} // namespace detail
+
 void QtShell::openAddress(const QString &address)
 {
-    const QUrl url = urlForAddress(address);
-    if (!url.isValid() || !isWebAddress(url))
+    const QUrl url = detail::urlForAddress(address);
+    if (!url.isValid() || !detail::isWebAddress(url))
         return;
     if (openInBrowser(url))
         return;
@@ -164,7 +169,7 @@ void TimerSeededRandom::seedFromTimer()
 
 float TimerSeededRandom::next()
 {
-    return unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
+    return detail::unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
 }
 
 QtPlatform::QtPlatform(const QString &applicationTitle, const QString &maker, const QString &lockName)

@@ -20,7 +20,6 @@ public:
     FrmMain();
     ~FrmMain() override;
 
-    bool ValidateEntries();
     void bringCoBrandToFront();
     void bringFullBrandToFront();
 
@@ -30,6 +29,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool ValidateEntries();
     void cmdNext_Click();
     void mnuNext_Click();
     void cmdExit_Click();

@@ -1,4 +1,5 @@
 #include "reading/Readings.h"
+#include "reading/Readings_p.h"
 
 #include <array>
 
@@ -182,6 +183,8 @@ QString readingFor(int number)
     return QString::fromLatin1(paragraphs[std::size_t(number - 1)]);
 }
 
+namespace detail {
+
 QStringList readingBlocks(int number)
 {
     const QString gap = QStringLiteral("\r\n\r\n");
@@ -192,9 +195,11 @@ QStringList readingBlocks(int number)
             readingFor(number) + gap, gap};
 }
 
+} // namespace detail
+
 QString readingText(int number)
 {
-    return readingBlocks(number).join(QString());
+    return detail::readingBlocks(number).join(QString());
 }
 
 } // namespace reading

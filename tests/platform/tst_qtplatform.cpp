@@ -1,6 +1,7 @@
 #include "ProbeCopies.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtPlatform_p.h"
 #include "platform/SettingsPlace.h"
 
 #include <QDir>
@@ -69,7 +70,7 @@ void TestQtPlatform::drawsStayBelowOne()
 {
     QFETCH(quint32, bits);
     QFETCH(float, expected);
-    const float r = platform::unitFloatFromBits(bits);
+    const float r = platform::detail::unitFloatFromBits(bits);
     QCOMPARE(r, expected);
     QVERIFY(r >= 0.0f && r < 1.0f);
 }
@@ -86,7 +87,7 @@ void TestQtPlatform::addressReachesTheBrowserUnchanged_data()
 void TestQtPlatform::addressReachesTheBrowserUnchanged()
 {
     QFETCH(QString, address);
-    const QUrl url = platform::urlForAddress(address);
+    const QUrl url = platform::detail::urlForAddress(address);
     QVERIFY(url.isValid());
     QCOMPARE(QString::fromLatin1(url.toEncoded()), address);
 }
@@ -182,7 +183,7 @@ void TestQtPlatform::onlyWebAddressesAreOpened()
 {
     QFETCH(QString, address);
     QFETCH(bool, opened);
-    QCOMPARE(platform::isWebAddress(platform::urlForAddress(address)), opened);
+    QCOMPARE(platform::detail::isWebAddress(platform::detail::urlForAddress(address)), opened);
 }
 
 void TestQtPlatform::secondCopyFindsTheFirst()

@@ -1,4 +1,5 @@
 #include "platform/SettingsText.h"
+#include "platform/SettingsText_p.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -46,8 +47,8 @@ private slots:
     void codePage()
     {
         QFETCH(int, code);
-        QCOMPARE(platform::ansiCharacter(code), QString(windows1252(code)));
-        QCOMPARE(platform::ansiCode(windows1252(code)).value_or(-1), code);
+        QCOMPARE(platform::detail::ansiCharacter(code), QString(windows1252(code)));
+        QCOMPARE(platform::detail::ansiCode(windows1252(code)).value_or(-1), code);
     }
 
     // The table against the system's own converter, over every UTF-16 unit.
@@ -58,14 +59,14 @@ private slots:
         for (int code = 0; code <= 255; ++code) {
             QStringDecoder decoder("windows-1252");
             const char byte = static_cast<char>(code);
-            QCOMPARE(platform::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
+            QCOMPARE(platform::detail::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
         }
         for (int unit = 0; unit <= 0xFFFF; ++unit) {
             const QChar character(unit);
             QStringEncoder encoder("windows-1252");
             const QByteArray bytes = encoder.encode(QStringView(&character, 1));
             const int expected = encoder.hasError() || bytes.size() != 1 ? -1 : static_cast<unsigned char>(bytes[0]);
-            if (platform::ansiCode(character).value_or(-1) != expected)
+            if (platform::detail::ansiCode(character).value_or(-1) != expected)
                 QFAIL(qPrintable(QStringLiteral("U+%1 differs").arg(unit, 4, 16, QLatin1Char('0'))));
         }
     }

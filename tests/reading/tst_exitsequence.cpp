@@ -1,5 +1,5 @@
 #include "fixture/WindowTest.h"
-#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/Forms_p.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
@@ -170,7 +170,7 @@ void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen()
     QCOMPARE(watch.shows, 0);
     QVERIFY(support::frmNagScreen2.isLoaded());
     QVERIFY(!support::frmNagScreen2->isVisible());
-    QVERIFY(!forms::isShowPending(support::frmNagScreen2.get()));
+    QVERIFY(!forms::detail::isShowPending(support::frmNagScreen2.get()));
     QCOMPARE(m_desktop->seeds, 1);
 }
 
