@@ -1,6 +1,7 @@
 #include "web/FrmAbout.h"
 
 #include "forms/look/Look.h"
+#include "forms/look/Png.h"
 #include "platform/ProductFacts.h"
 #include "ui_FrmAbout.h"
 #include "web/LinkPlacement.h"
@@ -16,6 +17,7 @@ FrmAbout::FrmAbout()
     , m_ui(std::make_unique<Ui::FrmAbout>())
 {
     m_ui->setupUi(this);
+    m_ui->Picture1->setPixmap(forms::programIcon().pixmap(m_ui->Picture1->size()));
     const QColor blue = forms::lightBlue();
     forms::paintInDesignColours(*this, {{QPalette::Window, blue}, {QPalette::WindowText, QColor(Qt::white)}});
     forms::paintInDesignColours(*m_ui->cmdOK, {{QPalette::Button, blue}, {QPalette::ButtonText, QColor(Qt::black)}});

@@ -58,7 +58,7 @@ void TestDesignStyle::windowImagesLoadNoImagePlugin()
     forms::DesignStyle style(QStyleFactory::create(QStringLiteral("fusion")));
     const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QCOMPARE(overflow.availableSizes().size(), 3);
-    QCOMPARE(forms::pngPixmap(QStringLiteral(":/orvane.png")).size(), QSize(32, 32));
+    QCOMPARE(forms::pngPixmap(QStringLiteral(":/icons/32x32.png")).size(), QSize(32, 32));
     QGroupBox frame(QStringLiteral("Date Of Birth"));
     frame.resize(200, 60);
     QVERIFY(!frameDrawnBy(style, frame).isNull());

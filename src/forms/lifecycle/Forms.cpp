@@ -112,7 +112,7 @@ void load(Form &form)
     QWidget &window = form.window();
     window.setFixedSize(window.size());
     window.setWindowTitle(platform::windowCaption());
-    window.setWindowIcon(forms::pngPixmap(QStringLiteral(":/orvane.png")));
+    window.setWindowIcon(programIcon());
     // A paste is taken whole: Qt would keep only its first 32,767 characters.
     for (QLineEdit *box : window.findChildren<QLineEdit *>())
         box->setMaxLength(std::numeric_limits<int>::max());

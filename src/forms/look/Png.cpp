@@ -1,5 +1,6 @@
 #include "forms/look/Png.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QPixmapCache>
 
@@ -15,6 +16,15 @@ QPixmap pngPixmap(const QString &path)
     pixmap = QPixmap::fromImage(reader.read());
     QPixmapCache::insert(path, pixmap);
     return pixmap;
+}
+
+QIcon programIcon()
+{
+    const QDir icons(QStringLiteral(":/icons"));
+    QIcon icon;
+    for (const QString &name : icons.entryList())
+        icon.addPixmap(pngPixmap(icons.filePath(name)));
+    return icon;
 }
 
 } // namespace forms
