@@ -15,6 +15,8 @@
 
 #include <ctime>
 
+using namespace Qt::StringLiterals;
+
 namespace bench {
 
 namespace {
@@ -35,8 +37,8 @@ T &control(QWidget &window, const char *name)
 void enterBirthday()
 {
     QWidget &entry = reading::frmMain.get();
-    control<QLineEdit>(entry, "txtFirstName").setText(QStringLiteral("ADA"));
-    control<QLineEdit>(entry, "txtLastName").setText(QStringLiteral("LOVELACE"));
+    control<QLineEdit>(entry, "txtFirstName").setText(u"ADA"_s);
+    control<QLineEdit>(entry, "txtLastName").setText(u"LOVELACE"_s);
     control<QComboBox>(entry, "cboMonth").setCurrentIndex(6);
     control<QComboBox>(entry, "cboDate").setCurrentIndex(13);
     control<QComboBox>(entry, "cboYear").setCurrentIndex(85);

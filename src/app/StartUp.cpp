@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace app {
 
 int coBrandNumber(float r)
@@ -39,7 +41,7 @@ void CoBrand_Randomize()
 void StartUp()
 {
     if (platform::process().previousInstanceRunning()) {
-        platform::messageBox().show(QStringLiteral("Application is already running"), platform::Icon::Information,
+        platform::messageBox().show(u"Application is already running"_s, platform::Icon::Information,
                                     platform::Buttons::Ok);
         forms::UnloadAllAndEnd();
         return;

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 
 namespace {
@@ -84,7 +86,7 @@ QString userInstanceLockName(const QString &applicationName, const QString &)
         if (!QDir().mkdir(directory, ownerOnly) && !QFile::setPermissions(directory, ownerOnly))
             return {};
     }
-    return QDir(directory).filePath(applicationName + QLatin1String(".lock"));
+    return QDir(directory).filePath(applicationName + ".lock"_L1);
 }
 
 } // namespace platform

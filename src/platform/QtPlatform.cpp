@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 #if defined(__SANITIZE_ADDRESS__)
 #define ORVANE_LEAK_CHECK 1
 #elif defined(__has_feature)
@@ -40,7 +42,7 @@ QUrl urlForAddress(const QString &address)
 
 bool isWebAddress(const QUrl &url)
 {
-    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    return url.scheme() == "http"_L1 || url.scheme() == "https"_L1;
 }
 
 float unitFloatFromBits(std::uint32_t bits)
@@ -71,7 +73,7 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
 {
     // A lone carriage return breaks the line in the texts, as it does on Windows.
     QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    shown.replace("\r\n"_L1, "\n"_L1).replace(u'\r', u'\n');
     // Owned by the active window, so that a window kept on top cannot hide it.
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
@@ -108,7 +110,7 @@ QString QtSettingsStore::read(const QString &application, const QString &section
     if (place.path.isEmpty())
         return {};
     const QSettings store(place.path, place.format);
-    return store.value(section + QLatin1Char('/') + key).toString();
+    return store.value(section + u'/' + key).toString();
 }
 
 bool QtSettingsStore::write(const QString &application, const QString &section, const QString &key,
@@ -118,7 +120,7 @@ bool QtSettingsStore::write(const QString &application, const QString &section, 
     if (place.path.isEmpty())
         return false;
     QSettings store(place.path, place.format);
-    store.setValue(section + QLatin1Char('/') + key, value);
+    store.setValue(section + u'/' + key, value);
     store.sync();
     return store.status() == QSettings::NoError;
 }

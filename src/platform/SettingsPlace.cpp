@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 
 bool isPortableCopy(const QString &programFolder)
@@ -13,12 +15,12 @@ bool isPortableCopy(const QString &programFolder)
 
 SettingsPlace portableSettingsPlace(const QString &programFolder, const QString &application)
 {
-    const QString folder = QDir(programFolder).filePath(QStringLiteral("config"));
+    const QString folder = QDir(programFolder).filePath(u"config"_s);
     // Permissions on Windows say too little; a file made and removed says it all.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
+    QTemporaryFile probe(QDir(folder).filePath(u"probe-XXXXXX"_s));
     if (!QDir().mkpath(folder) || !probe.open())
         return {};
-    return {QDir(folder).filePath(application + QLatin1String(".ini")), QSettings::IniFormat};
+    return {QDir(folder).filePath(application + ".ini"_L1), QSettings::IniFormat};
 }
 
 } // namespace platform

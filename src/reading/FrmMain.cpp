@@ -17,16 +17,16 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace reading {
 
 forms::FormRef<FrmMain> frmMain;
 
 namespace {
 
-const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+const QStringList monthNames{u"January"_s, u"February"_s, u"March"_s,     u"April"_s,   u"May"_s,      u"June"_s,
+                             u"July"_s,    u"August"_s,   u"September"_s, u"October"_s, u"November"_s, u"December"_s};
 
 // The panel gives the boxes and lists their font as they are built; only the
 // controls whose design font differs get one of their own.

@@ -14,6 +14,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+using namespace Qt::StringLiterals;
+
 namespace support {
 
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
@@ -82,7 +84,7 @@ FrmNagScreen2::FrmNagScreen2()
     // The check box is a link to the home page, dark blue on a button face.
     QAbstractButton &homePageLink = *m_ui->Check1;
     forms::pinClassicButtonFace(homePageLink);
-    homePageLink.setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
+    homePageLink.setText("Click Here To Visit "_L1 + web::host() + " Now"_L1);
     m_ui->Label3->setText(familyText());
     m_ui->lblGoToHome->adjustSize();
     for (QWidget *box : promptBoxes(*m_ui)) {
@@ -190,9 +192,9 @@ void FrmNagScreen2::promptBox_LostFocus(QObject &box)
 
 bool FrmNagScreen2::txtEmail_KeyPress(QWidget &box, const QKeyEvent &key)
 {
-    if (key.text() != QLatin1String(" "))
+    if (key.text() != " "_L1)
         return false;
-    platform::messageBox().show(QStringLiteral("Email Address Cannot Contain Space"), platform::Icon::Critical,
+    platform::messageBox().show(u"Email Address Cannot Contain Space"_s, platform::Icon::Critical,
                                 platform::Buttons::Ok);
     box.setFocus();
     return true;

@@ -8,6 +8,8 @@
 #include "web/PageOpeners.h"
 #include "web/Site.h"
 
+using namespace Qt::StringLiterals;
+
 namespace web {
 
 forms::FormRef<FrmAbout> frmAbout;
@@ -31,13 +33,13 @@ FrmAbout::FrmAbout()
     for (QLabel *link : {m_ui->lblHomePage, m_ui->lblCobrand})
         link->setFont(forms::designFont(DesignFamily::Verdana, 8.25, Emphasis::Underline));
     forms::drawAsDesigned({m_ui->cmdOK});
-    m_ui->Label1->setText(QLatin1String("Orvane Birthday Number Software helps you understand more about yourself "
-                                        "based on your date of birth. This software gives an insight into the "
-                                        "middle years of your life. It also tells you about the various talents "
-                                        "you possess. For many more free programs on numerology, astrology and "
-                                        "the tarot, come to ")
-                          + web::host() + QLatin1String(", home of Velmora Softwares."));
-    m_ui->lblHomePage->setText(QLatin1String("Click here to visit ") + web::host());
+    m_ui->Label1->setText("Orvane Birthday Number Software helps you understand more about yourself "
+                          "based on your date of birth. This software gives an insight into the "
+                          "middle years of your life. It also tells you about the various talents "
+                          "you possess. For many more free programs on numerology, astrology and "
+                          "the tarot, come to "_L1
+                          + web::host() + ", home of Velmora Softwares."_L1);
+    m_ui->lblHomePage->setText("Click here to visit "_L1 + web::host());
     placeHomePageLink();
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);

@@ -5,6 +5,8 @@
 #include "web/PageOpeners.h"
 #include "web/Site.h"
 
+using namespace Qt::StringLiterals;
+
 namespace web {
 
 namespace {
@@ -29,15 +31,15 @@ void lblFullBrand_Click()
 
 void setUpPromotions(forms::LinkLabel &siteVisit, forms::LinkLabel &lblCobrand, forms::LinkLabel &lblFullBrand)
 {
-    siteVisit.setText(QLatin1String("The Most Popular Online Velmora Discussion Board. Best Resource For "
-                                    "Everything Velmora. Visit ")
-                      + host() + QLatin1String(" Now"));
-    lblCobrand.setText(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                                      "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-                                      "Here for more info on co-branding."));
-    lblFullBrand.setText(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                        "online. Get this software fully branded for your website. Click here for "
-                                        "more details."));
+    siteVisit.setText("The Most Popular Online Velmora Discussion Board. Best Resource For "
+                      "Everything Velmora. Visit "_L1
+                      + host() + " Now"_L1);
+    lblCobrand.setText(u"Co-brand this software for your site.  Increase loyalty and traffic to your "
+                       u"site. Put your site's name &  link here. See \"Help\" for details.    Click "
+                       u"Here for more info on co-branding."_s);
+    lblFullBrand.setText(u"Home Business Opportunity. Start your own Internet business and make money "
+                         u"online. Get this software fully branded for your website. Click here for "
+                         u"more details."_s);
     forms::showAsWhiteLink(siteVisit);
     forms::showAsOfferOnButtonFace(lblCobrand);
     forms::showAsOfferOnButtonFace(lblFullBrand);

@@ -2,6 +2,8 @@
 
 #include "platform/ProductFacts.h"
 
+using namespace Qt::StringLiterals;
+
 namespace web {
 
 QString host()
@@ -9,13 +11,12 @@ QString host()
     return platform::siteHost();
 }
 
-QString productAddress(const QString &siteHost)
+QString productAddress(QStringView siteHost)
 {
-    return platform::siteScheme() + QLatin1String("://") + siteHost + QLatin1Char('/') + platform::productPath()
-        + QLatin1Char('/');
+    return u"%1://%2/%3/"_s.arg(platform::siteScheme(), siteHost, platform::productPath());
 }
 
-QString pageAddress(QStringView pageKey, const QString &siteHost)
+QString pageAddress(QStringView pageKey, QStringView siteHost)
 {
     return productAddress(siteHost) + platform::pageScript() + pageKey.toString();
 }

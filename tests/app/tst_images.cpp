@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool imagePluginAsked()
@@ -21,15 +23,15 @@ bool imagePluginAsked()
 
 QWidget &shown(const QString &window)
 {
-    if (window == QLatin1String("entry")) {
+    if (window == "entry"_L1) {
         reading::frmMain.Show();
         return reading::frmMain.get();
     }
-    if (window == QLatin1String("result")) {
+    if (window == "result"_L1) {
         reading::frmBDNo.Show();
         return reading::frmBDNo.get();
     }
-    if (window == QLatin1String("about")) {
+    if (window == "about"_L1) {
         web::frmAbout.Show();
         return web::frmAbout.get();
     }
@@ -57,7 +59,7 @@ void TestImages::initTestCase()
 {
     QCoreApplication::addLibraryPath(QStringLiteral(PLUGIN_FOLDER));
     // As QPixmap reads a file: left to choose, Qt asks the test's plugin too.
-    QVERIFY(!QImageReader(QStringLiteral(":/icons/32x32.png")).read().isNull());
+    QVERIFY(!QImageReader(u":/icons/32x32.png"_s).read().isNull());
     QVERIFY(imagePluginAsked());
     app::setUpApplication(*qApp);
 }

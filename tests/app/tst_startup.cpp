@@ -11,6 +11,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using app::FrontLabel;
 Q_DECLARE_METATYPE(app::FrontLabel)
 
@@ -30,7 +32,7 @@ void TestStartUp::secondCopyIsRefused()
     m_desktop->date = QDate(2030, 1, 1);
     app::StartUp();
     QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->messages.first().text, QStringLiteral("Application is already running"));
+    QCOMPARE(m_desktop->messages.first().text, u"Application is already running"_s);
     QCOMPARE(m_desktop->messages.first().icon, platform::Icon::Information);
     QCOMPARE(m_desktop->messages.first().buttons, platform::Buttons::Ok);
     QCOMPARE(m_desktop->ends, 1);
@@ -75,7 +77,7 @@ void TestStartUp::drawPicksTheOfferInFront()
 
     m_desktop->draws = {r};
     app::StartUp();
-    auto *frame = reading::frmMain->findChild<QGroupBox *>(QStringLiteral("fraFullBrand"));
+    auto *frame = reading::frmMain->findChild<QGroupBox *>(u"fraFullBrand"_s);
     QCOMPARE(frame->childAt(frame->rect().center())->objectName(), visible);
 }
 

@@ -26,6 +26,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 #if defined(__SANITIZE_ADDRESS__)
 // In AddressSanitizer's runtime; GCC ships no header declaring it.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
@@ -135,7 +137,7 @@ private:
 void TestSurvival::initTestCase()
 {
     // The real settings store then keeps its file here, where each case can spoil it.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u"config"_s)));
 }
 
 void TestSurvival::startsAndWorksWhateverTheSettingsFile_data()
@@ -153,8 +155,8 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     QSKIP("Windows keeps the setting in the registry, not in a file");
 #endif
     QFETCH(SettingsFile, settingsFile);
-    const QString folder = m_home.filePath(QStringLiteral("config"));
-    const QString file = QDir(folder).filePath(QCoreApplication::applicationName() + QLatin1String(".conf"));
+    const QString folder = m_home.filePath(u"config"_s);
+    const QString file = QDir(folder).filePath(QCoreApplication::applicationName() + ".conf"_L1);
     QFile::remove(folder);
     QDir(file).removeRecursively();
     QFile::remove(file);
@@ -189,8 +191,8 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     platform::install(services);
     app::StartUp();
     QVERIFY(reading::frmMain.isLoaded() && reading::frmMain->isVisible());
-    paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
-    paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
+    paste(entry<QLineEdit>("txtFirstName"), u"ANN"_s);
+    paste(entry<QLineEdit>("txtLastName"), u"LEE"_s);
     pickDate(14, 7, 1985);
     entry<QPushButton>("cmdNext")->click();
     QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
@@ -210,7 +212,7 @@ void TestSurvival::megabytePastedIntoANameBoxIsKept()
 {
     QFETCH(QString, box);
     reading::frmMain.Show();
-    const QString pasted = megabyteOf(QStringLiteral("ANNABEL LEE "));
+    const QString pasted = megabyteOf(u"ANNABEL LEE "_s);
     auto *target = reading::frmMain->findChild<QLineEdit *>(box);
     paste(target, pasted);
     QCOMPARE(target->text().size(), pasted.size());
@@ -218,7 +220,7 @@ void TestSurvival::megabytePastedIntoANameBoxIsKept()
 
     for (const char *name : nameBoxes) {
         if (entry<QLineEdit>(name)->text().isEmpty())
-            paste(entry<QLineEdit>(name), QStringLiteral("X"));
+            paste(entry<QLineEdit>(name), u"X"_s);
     }
     pickDate(29, 2, 2000);
     entry<QPushButton>("cmdNext")->click();
@@ -229,12 +231,11 @@ void TestSurvival::megabytePastedIntoANameBoxIsKept()
 void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
 {
     support::frmNagScreen2.Show();
-    const QStringList pasted{megabyteOf(QStringLiteral("Ann Lee & ")), megabyteOf(QStringLiteral("ann@lee.example#")),
-                             megabyteOf(QStringLiteral("Bob = Friend ")),
-                             megabyteOf(QStringLiteral("bob@friend.example?"))};
+    const QStringList pasted{megabyteOf(u"Ann Lee & "_s), megabyteOf(u"ann@lee.example#"_s),
+                             megabyteOf(u"Bob = Friend "_s), megabyteOf(u"bob@friend.example?"_s)};
     for (int i = 0; i < 4; ++i)
         paste(supportControl<QLineEdit>(referralBoxes[i]), pasted[i]);
-    const QString message = megabyteOf(QStringLiteral("Have a look at this. "));
+    const QString message = megabyteOf(u"Have a look at this. "_s);
     paste(supportControl<QPlainTextEdit>("txtMessage"), message);
 
     supportControl<QPushButton>("cmdSubmit")->click();
@@ -252,12 +253,12 @@ void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
 void TestSurvival::unusualCharactersInEveryBoxAreKept_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("control characters") << QStringLiteral("A\tB\x01"
-                                                          "C\x1b[31mD\x7f\u0085E@x.y");
-    QTest::newRow("accents and other scripts") << QStringLiteral("\u00c9mile Zo\u00eb \u0416\u0435\u043d\u044f "
-                                                                 "\u674e\u96f7 \u0645\u0631\u064a\u0645@x.y");
-    QTest::newRow("outside the basic plane") << QStringLiteral("\U0001F382 \U0001D4D0nn@x.y");
-    QTest::newRow("direction marks and joiners") << QStringLiteral("\u202eABC\u202c \u200dD\u200b@x.y");
+    QTest::newRow("control characters") << u"A\tB\x01"
+                                           u"C\x1b[31mD\x7f\u0085E@x.y"_s;
+    QTest::newRow("accents and other scripts") << u"\u00c9mile Zo\u00eb \u0416\u0435\u043d\u044f "
+                                                  u"\u674e\u96f7 \u0645\u0631\u064a\u0645@x.y"_s;
+    QTest::newRow("outside the basic plane") << u"\U0001F382 \U0001D4D0nn@x.y"_s;
+    QTest::newRow("direction marks and joiners") << u"\u202eABC\u202c \u200dD\u200b@x.y"_s;
 }
 
 void TestSurvival::unusualCharactersInEveryBoxAreKept()
@@ -273,7 +274,7 @@ void TestSurvival::unusualCharactersInEveryBoxAreKept()
     QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
 
     support::frmNagScreen2.Show();
-    const QStringList friendly{text, QLatin1String("friend ") + text};
+    const QStringList friendly{text, "friend "_L1 + text};
     paste(supportControl<QLineEdit>("txtName"), text);
     paste(supportControl<QLineEdit>("txtEmail"), text);
     paste(supportControl<QLineEdit>("txtFriendName"), friendly[1]);
@@ -288,17 +289,17 @@ void TestSurvival::unusualCharactersInEveryBoxAreKept()
 void TestSurvival::refusedDateStaysRefusedOnEveryNext()
 {
     reading::frmMain.Show();
-    paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
-    paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
+    paste(entry<QLineEdit>("txtFirstName"), u"ANN"_s);
+    paste(entry<QLineEdit>("txtLastName"), u"LEE"_s);
     pickDate(31, 4, 1985);
     for (int press = 0; press < 200; ++press)
         entry<QPushButton>("cmdNext")->click();
     QCOMPARE(m_desktop->messages.size(), 200);
     for (const RecordingPlatform::Message &message : std::as_const(m_desktop->messages))
-        QCOMPARE(message.text, QStringLiteral("Please Enter Correct Date Or Month !"));
+        QCOMPARE(message.text, u"Please Enter Correct Date Or Month !"_s);
     QVERIFY(!reading::frmBDNo.isLoaded());
-    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
-    QCOMPARE(entry<QLineEdit>("txtLastName")->text(), QStringLiteral("LEE"));
+    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), u"ANN"_s);
+    QCOMPARE(entry<QLineEdit>("txtLastName")->text(), u"LEE"_s);
     QCOMPARE(forms::loaded().size(), 1);
 }
 
@@ -323,7 +324,7 @@ void TestSurvival::aboutWindowOpenedAHundredTimesLeavesNothing()
     const std::size_t after = heapInUse();
     // One QObject left behind by each opening would already exceed this.
     const std::size_t allowed = 4 * 1024;
-    QVERIFY2(after < before + allowed, qPrintable(QStringLiteral("grew by %1 bytes").arg(qint64(after - before))));
+    QVERIFY2(after < before + allowed, qPrintable(u"grew by %1 bytes"_s.arg(qint64(after - before))));
     QCOMPARE(forms::loaded().size(), 1);
 }
 

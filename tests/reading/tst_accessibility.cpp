@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Control {
@@ -64,15 +66,15 @@ const Control focusable[] = {
 
 QWidget &open(const QString &window)
 {
-    if (window == QLatin1String("entry")) {
+    if (window == "entry"_L1) {
         reading::frmMain.Show();
         return reading::frmMain.get();
     }
-    if (window == QLatin1String("result")) {
+    if (window == "result"_L1) {
         reading::frmBDNo.Show();
         return reading::frmBDNo.get();
     }
-    if (window == QLatin1String("about")) {
+    if (window == "about"_L1) {
         web::frmAbout.Show();
         return web::frmAbout.get();
     }
@@ -107,7 +109,7 @@ void typeInto(QWidget &box, const QString &text)
 
 QString spokenName(const Control &control)
 {
-    return QString::fromUtf8(control.spoken).replace(QLatin1String("<host>"), QLatin1String(buildfacts::host));
+    return QString::fromUtf8(control.spoken).replace("<host>"_L1, QLatin1String(buildfacts::host));
 }
 
 } // namespace
@@ -219,7 +221,7 @@ void TestAccessibility::boxesKeepTheirNamesWhileFilled()
     QFETCH(QString, name);
     QFETCH(QString, spoken);
     QWidget *box = open(window).findChild<QWidget *>(name);
-    typeInto(*box, QStringLiteral("ANN LEE"));
+    typeInto(*box, u"ANN LEE"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), spoken);
 }
 
@@ -268,7 +270,7 @@ void TestAccessibility::linksCanBeFollowed()
 // A check box to Qt, it stays one to a screen reader; its toggle is a click.
 void TestAccessibility::visitButtonCanBeFollowed()
 {
-    auto *visit = open(QStringLiteral("support")).findChild<QAbstractButton *>(QStringLiteral("Check1"));
+    auto *visit = open(u"support"_s).findChild<QAbstractButton *>(u"Check1"_s);
     QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(visit)->actionInterface();
     actions->doAction(QAccessibleActionInterface::toggleAction());
     actions->doAction(QAccessibleActionInterface::toggleAction());
@@ -293,7 +295,7 @@ void TestAccessibility::pictureIsNamed()
     QFETCH(QString, name);
     QAccessibleInterface *node = QAccessible::queryAccessibleInterface(open(window).findChild<QWidget *>(name));
     QCOMPARE(node->role(), QAccessible::Graphic);
-    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Program Icon"));
+    QCOMPARE(node->text(QAccessible::Name), u"Program Icon"_s);
 }
 
 QTEST_MAIN(TestAccessibility)

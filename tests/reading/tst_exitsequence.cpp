@@ -17,18 +17,20 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void next()
 {
-    reading::frmMain->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("ANN"));
-    reading::frmMain->findChild<QLineEdit *>(QStringLiteral("txtLastName"))->setText(QStringLiteral("LEE"));
-    QTest::mouseClick(reading::frmMain->findChild<QPushButton *>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    reading::frmMain->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(u"ANN"_s);
+    reading::frmMain->findChild<QLineEdit *>(u"txtLastName"_s)->setText(u"LEE"_s);
+    QTest::mouseClick(reading::frmMain->findChild<QPushButton *>(u"cmdNext"_s), Qt::LeftButton);
 }
 
 void back()
 {
-    QTest::mouseClick(reading::frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
+    QTest::mouseClick(reading::frmBDNo->findChild<QPushButton *>(u"cmdback"_s), Qt::LeftButton);
 }
 
 // Counts the support window's Show events, and notes whether the window the
@@ -44,7 +46,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmNagScreen2")) {
+        if (event->type() == QEvent::Show && watched->objectName() == "frmNagScreen2"_L1) {
             ++shows;
             leavingWasOnScreen = leaving && leaving->isVisible();
         }
@@ -96,10 +98,10 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
     QFETCH(QString, leave);
     QFETCH(bool, closeBox);
     SupportWatch watch;
-    if (leave == QLatin1String("File, Exit")) {
+    if (leave == "File, Exit"_L1) {
         watch.leaving = &reading::frmMain.get();
-        reading::frmMain->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
-    } else if (leave == QLatin1String("entry close box")) {
+        reading::frmMain->findChild<QAction *>(u"mnuExit"_s)->trigger();
+    } else if (leave == "entry close box"_L1) {
         watch.leaving = &reading::frmMain.get();
         reading::frmMain->close();
     } else {
@@ -118,7 +120,7 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
     if (closeBox)
         support::frmNagScreen2->close();
     else
-        QTest::mouseClick(support::frmNagScreen2->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QTest::mouseClick(support::frmNagScreen2->findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
     QVERIFY(m_desktop->messages.isEmpty());
@@ -155,18 +157,18 @@ void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen()
     SupportWatch watch;
     m_desktop->whileMessageShown = runModalLoop;
     for (const QString &step : steps) {
-        if (step == QLatin1String("reminder due")) {
+        if (step == "reminder due"_L1) {
             m_desktop->date = m_desktop->date.addDays(15);
             continue;
         }
-        QPointer<QWidget> left = step == QLatin1String("Next") ? static_cast<QWidget *>(&reading::frmMain.get())
-                                                               : static_cast<QWidget *>(&reading::frmBDNo.get());
+        QPointer<QWidget> left = step == "Next"_L1 ? static_cast<QWidget *>(&reading::frmMain.get())
+                                                   : static_cast<QWidget *>(&reading::frmBDNo.get());
         // From the event loop, as a real click comes; the window left is
         // gone once the switch is over.
-        QTimer::singleShot(0, step == QLatin1String("Next") ? next : back);
+        QTimer::singleShot(0, step == "Next"_L1 ? next : back);
         QTRY_VERIFY(left.isNull());
     }
-    QCOMPARE(m_desktop->messages.size(), steps.contains(QLatin1String("reminder due")) ? 1 : 0);
+    QCOMPARE(m_desktop->messages.size(), steps.contains("reminder due"_L1) ? 1 : 0);
     QCOMPARE(watch.shows, 0);
     QVERIFY(support::frmNagScreen2.isLoaded());
     QVERIFY(!support::frmNagScreen2->isVisible());

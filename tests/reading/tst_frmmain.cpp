@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath
@@ -94,9 +96,9 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     QCOMPARE(items(*control<QComboBox>("cboMonth")),
              QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
                           "October", "November", "December"}));
-    QCOMPARE(control<QComboBox>("cboDate")->currentText(), QStringLiteral("1"));
-    QCOMPARE(control<QComboBox>("cboMonth")->currentText(), QStringLiteral("January"));
-    QCOMPARE(control<QComboBox>("cboYear")->currentText(), QStringLiteral("1900"));
+    QCOMPARE(control<QComboBox>("cboDate")->currentText(), u"1"_s);
+    QCOMPARE(control<QComboBox>("cboMonth")->currentText(), u"January"_s);
+    QCOMPARE(control<QComboBox>("cboYear")->currentText(), u"1900"_s);
     for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
@@ -247,7 +249,7 @@ void TestFrmMain::eachLinkOpensItsPage()
 void TestFrmMain::switchedOffItemCannotBeChosen()
 {
     QAction *item = control<QAction>("makemoneyonline");
-    QCOMPARE(item->text(), QStringLiteral("Make Money &Online"));
+    QCOMPARE(item->text(), u"Make Money &Online"_s);
     QVERIFY(!item->isEnabled());
     item->trigger();
     QVERIFY(m_desktop->openedAddresses.isEmpty());

@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs the steps inside the about window's modal loop, then unloads it if they
@@ -33,7 +35,7 @@ QStringList shownContent(const web::FrmAbout &about)
 {
     QStringList content{about.windowTitle()};
     for (const QLabel *label : about.findChildren<QLabel *>())
-        content << label->objectName() + QLatin1Char('=') + label->text();
+        content << label->objectName() + u'=' + label->text();
     return content;
 }
 
@@ -82,9 +84,9 @@ private slots:
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("home page") << QStringLiteral("lblHomePage") << QStringLiteral("home-page");
+        QTest::newRow("home page") << u"lblHomePage"_s << u"home-page"_s;
         QTest::newRow("more details opens the fully branded page, not co-branding")
-            << QStringLiteral("lblCobrand") << QStringLiteral("fully-branded");
+            << u"lblCobrand"_s << u"fully-branded"_s;
     }
 
     void links()
@@ -109,13 +111,13 @@ private slots:
         bool pictureShown = false;
         whileAboutShown([&](web::FrmAbout &about) {
             first = shownContent(about);
-            const QLabel *picture = about.findChild<QLabel *>(QStringLiteral("Picture1"));
+            const QLabel *picture = about.findChild<QLabel *>(u"Picture1"_s);
             pictureShown = picture && !picture->pixmap().isNull();
         });
         whileAboutShown([&](web::FrmAbout &about) { second = shownContent(about); });
         QCOMPARE(second, first);
-        QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + web::host()));
-        QVERIFY(first.contains(QStringLiteral("lblCobrand= Click here for more details.")));
+        QVERIFY(first.contains("lblHomePage=Click here to visit "_L1 + web::host()));
+        QVERIFY(first.contains(u"lblCobrand= Click here for more details."_s));
         QVERIFY(pictureShown);
     }
 
@@ -132,8 +134,8 @@ private slots:
         QRect window;
         QList<QRect> others;
         whileAboutShown([&](web::FrmAbout &about) {
-            const QLabel *label = about.findChild<QLabel *>(QStringLiteral("Label1"));
-            const QLabel *homePage = about.findChild<QLabel *>(QStringLiteral("lblHomePage"));
+            const QLabel *label = about.findChild<QLabel *>(u"Label1"_s);
+            const QLabel *homePage = about.findChild<QLabel *>(u"lblHomePage"_s);
             description = label->geometry();
             QTextLayout layout(label->text(), label->font());
             QTextOption wrapping;
@@ -160,9 +162,8 @@ private slots:
         const bool onTheLastLine = qAbs(lastLine.center().y() - QRectF(link).center().y()) <= 2;
         if (onTheLastLine) {
             QVERIFY2(lastLine.right() < link.left(),
-                     qPrintable(QStringLiteral("the last line ends at %1, the link starts at %2")
-                                    .arg(lastLine.right())
-                                    .arg(link.left())));
+                     qPrintable(
+                         u"the last line ends at %1, the link starts at %2"_s.arg(lastLine.right()).arg(link.left())));
         } else {
             QVERIFY2(link.top() >= lastLine.bottom() && link.left() == description.left(),
                      "the link is neither on the last line nor on the next");
@@ -176,7 +177,7 @@ private slots:
     void aboutMenuWaitsForTheModalWindow()
     {
         reading::frmMain.Show();
-        QAction *mnuAbout = reading::frmMain->findChild<QAction *>(QStringLiteral("mnuAbout"));
+        QAction *mnuAbout = reading::frmMain->findChild<QAction *>(u"mnuAbout"_s);
         QVERIFY(mnuAbout);
         bool shownModal = false;
         QTimer::singleShot(0, [&] {

@@ -11,11 +11,13 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString reminderKey()
 {
-    return platform::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
+    return platform::applicationName() + "/Settings/"_L1 + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace
@@ -36,11 +38,10 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("first start") << QString() << 0 << QStringLiteral("2026-12-08");
-        QTest::newRow("quiet start") << QStringLiteral("2026-12-01") << 0 << QStringLiteral("2026-12-01");
-        QTest::newRow("due start") << QStringLiteral("2026-11-23") << 1 << QStringLiteral("2026-12-08");
-        QTest::newRow("due after the clock was set back")
-            << QStringLiteral("2027-06-01") << 1 << QStringLiteral("2026-12-08");
+        QTest::newRow("first start") << QString() << 0 << u"2026-12-08"_s;
+        QTest::newRow("quiet start") << u"2026-12-01"_s << 0 << u"2026-12-01"_s;
+        QTest::newRow("due start") << u"2026-11-23"_s << 1 << u"2026-12-08"_s;
+        QTest::newRow("due after the clock was set back") << u"2027-06-01"_s << 1 << u"2026-12-08"_s;
     }
 
     void startAsksAtMostOnce()

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 namespace {
@@ -93,8 +95,8 @@ QIcon DesignStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption 
     if (standardIcon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     const Qt::LayoutDirection direction = widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
-    const QString name = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
-                             .arg(direction == Qt::RightToLeft ? QStringLiteral("rtl-") : QString());
+    const QString name = u":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png"_s.arg(
+        direction == Qt::RightToLeft ? u"rtl-"_s : QString());
     QIcon icon;
     for (const int size : {8, 16, 32}) {
         const QPixmap pixmap = pngPixmap(name.arg(size));
@@ -119,7 +121,7 @@ void DesignStyle::drawFrame(const QStyleOptionGroupBox &option, QPainter &painte
     caption.setBold(true);
     const QFontMetrics metrics(caption, painter.device());
     QRect label = subControlRect(CC_GroupBox, &option, SC_GroupBoxLabel, widget);
-    const QSize spaced(metrics.size(Qt::TextShowMnemonic, option.text + QLatin1Char(' ')).width(), metrics.height());
+    const QSize spaced(metrics.size(Qt::TextShowMnemonic, option.text + u' ').width(), metrics.height());
     label.setSize(label.size().expandedTo(spaced));
     painter.save();
     painter.setFont(caption);
@@ -156,9 +158,8 @@ QRect DesignStyle::frameRect(const QStyleOption &option, const QWidget *widget) 
 void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
 {
     const QRect rect = frameRect(option, widget);
-    if (baseStyle()->name() == QLatin1String("fusion")) {
-        const QPixmap frame =
-            pngPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (baseStyle()->name() == "fusion"_L1) {
+        const QPixmap frame = pngPixmap(u":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"_s);
         if (!frame.isNull()) {
             qDrawBorderPixmap(&painter, rect, QMargins(6, 6, 6, 6), frame);
             return;

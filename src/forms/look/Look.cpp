@@ -9,6 +9,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 namespace {
@@ -20,11 +22,11 @@ QString installedFamily(DesignFamily family)
 {
     static const std::array<QString, 2> installed = [] {
         const QStringList families = QFontDatabase::families();
-        const QString standIn = families.contains(QLatin1String("DejaVu Sans"))
-            ? QStringLiteral("DejaVu Sans")
+        const QString standIn = families.contains("DejaVu Sans"_L1)
+            ? u"DejaVu Sans"_s
             : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
         const auto pick = [&](const QString &designed) { return families.contains(designed) ? designed : standIn; };
-        return std::array<QString, 2>{pick(QStringLiteral("Verdana")), pick(QStringLiteral("MS Sans Serif"))};
+        return std::array<QString, 2>{pick(u"Verdana"_s), pick(u"MS Sans Serif"_s)};
     }();
     return installed[static_cast<std::size_t>(family)];
 }

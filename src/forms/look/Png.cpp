@@ -4,6 +4,8 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
+using namespace Qt::StringLiterals;
+
 namespace forms {
 
 QPixmap pngPixmap(const QString &path)
@@ -20,7 +22,7 @@ QPixmap pngPixmap(const QString &path)
 
 QIcon programIcon()
 {
-    const QDir icons(QStringLiteral(":/icons"));
+    const QDir icons(u":/icons"_s);
     QIcon icon;
     for (const QString &name : icons.entryList())
         icon.addPixmap(pngPixmap(icons.filePath(name)));
