@@ -81,7 +81,8 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     // Wide enough for the whole title in a title bar that centres it, with the
     // room of three buttons on one side and so, for the centring, on both.
     // Qt's own bar on Wayland draws the title at 14 pixels yet centres it by
-    // its width in the application font, so the difference counts twice.
+    // its width in the application font, so the difference counts twice. The
+    // grid is Qt's own, not promised: tst_qtinternals tells when it changes.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         constexpr int buttonsRoom = 80;
         QFont barFont = QApplication::font();

@@ -95,6 +95,7 @@ QIcon DesignStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption 
     if (standardIcon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     const Qt::LayoutDirection direction = widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+    // Qt's own images, not promised: tst_qtinternals tells when they move.
     const QString name = u":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png"_s.arg(
         direction == Qt::RightToLeft ? u"rtl-"_s : QString());
     QIcon icon;
@@ -155,6 +156,7 @@ QRect DesignStyle::frameRect(const QStyleOption &option, const QWidget *widget) 
 // image plugin, and libjpeg, to ask each whether it reads the file. This is the
 // same image read as a PNG, drawn where Fusion draws it. Other styles draw
 // frames of their own (Windows' etched ones); there it is drawn as Fusion's.
+// Should tst_qtinternals find the image moved, Fusion's look is drawn by hand.
 void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
 {
     const QRect rect = frameRect(option, widget);
