@@ -44,7 +44,6 @@ public:
     {
         if (m_lock.isLocked() || m_lock.tryLock(0))
             return true;
-        // A lock that cannot be created at all must not keep the program from running.
         if (m_lock.error() != QLockFile::LockFailedError)
             return true;
         // Qt takes over a lock naming a dead process by itself. A live copy keeps

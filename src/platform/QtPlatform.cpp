@@ -107,7 +107,7 @@ QtSettingsStore::QtSettingsStore(QString maker, QString product)
 
 QString QtSettingsStore::read(const QString &application, const QString &section, const QString &key)
 {
-    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product);
+    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product, SettingsUse::Read);
     if (place.path.isEmpty())
         return {};
     const QSettings store(place.path, place.format);
@@ -117,7 +117,7 @@ QString QtSettingsStore::read(const QString &application, const QString &section
 bool QtSettingsStore::write(const QString &application, const QString &section, const QString &key,
                             const QString &value)
 {
-    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product);
+    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product, SettingsUse::Write);
     if (place.path.isEmpty())
         return false;
     QSettings store(place.path, place.format);

@@ -5,6 +5,7 @@
 #include "platform/SettingsPlace.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -14,6 +15,8 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(platform::SettingsUse)
 
 // What the program asks of the system, on the system it runs on.
 class TestQtPlatform : public QObject {
@@ -30,6 +33,8 @@ private slots:
     void settingsLiveWhereTheSystemKeepsThem();
     void portableCopyKeepsItsSettingsBesideIt_data();
     void portableCopyKeepsItsSettingsBesideIt();
+    void portableCopyMakesItsFolderOnlyToWrite_data();
+    void portableCopyMakesItsFolderOnlyToWrite();
     void onlyWebAddressesAreOpened_data();
     void onlyWebAddressesAreOpened();
     void secondCopyFindsTheFirst();
@@ -111,14 +116,15 @@ void TestQtPlatform::settingComesBackFromTheStore()
     QVERIFY(store.write(application, u"Settings"_s, u"Key"_s, value));
     QCOMPARE(store.read(application, u"Settings"_s, u"Key"_s), value);
     QCOMPARE(store.read(application, u"Settings"_s, u"Other"_s), QString());
-    const platform::SettingsPlace place = platform::userSettingsPlace(application, maker, application);
+    const platform::SettingsPlace place =
+        platform::userSettingsPlace(application, maker, application, platform::SettingsUse::Write);
     QSettings(place.path, place.format).clear();
 }
 
 void TestQtPlatform::settingsLiveWhereTheSystemKeepsThem()
 {
-    const platform::SettingsPlace place =
-        platform::userSettingsPlace(u"orvane-birthday-number"_s, u"Quillmoor"_s, u"Orvane Birthday Number"_s);
+    const platform::SettingsPlace place = platform::userSettingsPlace(
+        u"orvane-birthday-number"_s, u"Quillmoor"_s, u"Orvane Birthday Number"_s, platform::SettingsUse::Read);
     QCOMPARE(place.format, QSettings::NativeFormat);
 #ifdef Q_OS_WIN
     QCOMPARE(place.path, u"HKEY_CURRENT_USER\\Software\\Quillmoor\\Orvane Birthday Number"_s);
@@ -154,7 +160,8 @@ void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
         QVERIFY(QFile(QDir(program).filePath(u"config"_s)).open(QIODevice::WriteOnly));
 
     QCOMPARE(platform::isPortableCopy(program), marked);
-    const platform::SettingsPlace place = platform::portableSettingsPlace(program, u"app"_s);
+    const platform::SettingsPlace place =
+        platform::portableSettingsPlace(program, u"app"_s, platform::SettingsUse::Write);
     if (!writable) {
         QVERIFY(place.path.isEmpty());
         return;
@@ -164,6 +171,32 @@ void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
     // Nothing is left of finding out that the folder can be written.
     QCOMPARE(QDir(QDir(program).filePath(u"config"_s)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList());
+}
+
+void TestQtPlatform::portableCopyMakesItsFolderOnlyToWrite_data()
+{
+    QTest::addColumn<bool>("folderThere");
+    QTest::addColumn<platform::SettingsUse>("use");
+    QTest::addColumn<bool>("placeGiven");
+    QTest::newRow("a read before any write") << false << platform::SettingsUse::Read << false;
+    QTest::newRow("a read after a write") << true << platform::SettingsUse::Read << true;
+    QTest::newRow("the first write") << false << platform::SettingsUse::Write << true;
+}
+
+void TestQtPlatform::portableCopyMakesItsFolderOnlyToWrite()
+{
+    QFETCH(bool, folderThere);
+    QFETCH(platform::SettingsUse, use);
+    QFETCH(bool, placeGiven);
+    QTemporaryDir program;
+    QVERIFY(program.isValid());
+    const QString folder = program.filePath(u"config"_s);
+    if (folderThere)
+        QVERIFY(QDir().mkdir(folder));
+
+    const platform::SettingsPlace place = platform::portableSettingsPlace(program.path(), u"app"_s, use);
+    QCOMPARE(place.path, placeGiven ? program.filePath(u"config/app.ini"_s) : QString());
+    QCOMPARE(QFileInfo(folder).isDir(), placeGiven);
 }
 
 void TestQtPlatform::onlyWebAddressesAreOpened_data()
