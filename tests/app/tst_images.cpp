@@ -1,9 +1,8 @@
 #include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
+#include "fixture/ProgramWindows.h"
 #include "fixture/WindowTest.h"
-#include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
-#include "support/FrmNagScreen2.h"
 #include "web/FrmAbout.h"
 
 #include <QApplication>
@@ -19,24 +18,6 @@ namespace {
 bool imagePluginAsked()
 {
     return qEnvironmentVariableIsSet(ASKED_VARIABLE);
-}
-
-QWidget &shown(const QString &window)
-{
-    if (window == "entry"_L1) {
-        reading::frmMain.Show();
-        return reading::frmMain.get();
-    }
-    if (window == "result"_L1) {
-        reading::frmBDNo.Show();
-        return reading::frmBDNo.get();
-    }
-    if (window == "about"_L1) {
-        web::frmAbout.Show();
-        return web::frmAbout.get();
-    }
-    support::frmNagScreen2.Show();
-    return support::frmNagScreen2.get();
 }
 
 } // namespace
@@ -98,7 +79,7 @@ void TestImages::windowIconComesInEverySize_data()
 void TestImages::windowIconComesInEverySize()
 {
     QFETCH(QString, window);
-    QList<QSize> sizes = shown(window).windowIcon().availableSizes();
+    QList<QSize> sizes = showProgramWindow(window).windowIcon().availableSizes();
     std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
     const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
     QCOMPARE(sizes, expected);

@@ -1,10 +1,7 @@
 #include "BuildFacts.h"
+#include "fixture/ProgramWindows.h"
 #include "fixture/WindowTest.h"
 #include "platform/RecordingPlatform.h"
-#include "reading/FrmBDNo.h"
-#include "reading/FrmMain.h"
-#include "support/FrmNagScreen2.h"
-#include "web/FrmAbout.h"
 #include "web/Site.h"
 
 #include <QAbstractButton>
@@ -63,24 +60,6 @@ const Control focusable[] = {
     {"support", "txtFriendName", QAccessible::EditableText, "Friend's Name", ""},
     {"support", "txtMessage", QAccessible::EditableText, "Your Message", ""},
 };
-
-QWidget &open(const QString &window)
-{
-    if (window == "entry"_L1) {
-        reading::frmMain.Show();
-        return reading::frmMain.get();
-    }
-    if (window == "result"_L1) {
-        reading::frmBDNo.Show();
-        return reading::frmBDNo.get();
-    }
-    if (window == "about"_L1) {
-        web::frmAbout.Show();
-        return web::frmAbout.get();
-    }
-    support::frmNagScreen2.Show();
-    return support::frmNagScreen2.get();
-}
 
 bool takesTheFocus(QAccessibleInterface &node)
 {
@@ -147,7 +126,7 @@ void TestAccessibility::windowsAreAnnouncedWithTheirCaption()
 {
     QFETCH(QString, window);
     QFETCH(QAccessible::Role, role);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(&open(window));
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(&showProgramWindow(window));
     QVERIFY(node);
     QCOMPARE(node->role(), role);
     QCOMPARE(node->text(QAccessible::Name), QString::fromUtf8(buildfacts::caption));
@@ -169,7 +148,7 @@ void TestAccessibility::everyFocusableControlIsInTheTable()
     QFETCH(QString, window);
     QFETCH(QStringList, names);
     QStringList found;
-    collectFocusable(*QAccessible::queryAccessibleInterface(&open(window)), found);
+    collectFocusable(*QAccessible::queryAccessibleInterface(&showProgramWindow(window)), found);
     found.sort();
     names.sort();
     QCOMPARE(found, names);
@@ -195,7 +174,8 @@ void TestAccessibility::controlsSayWhatTheyAre()
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, spoken);
     QFETCH(QString, description);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(open(window).findChild<QWidget *>(name));
+    QAccessibleInterface *node =
+        QAccessible::queryAccessibleInterface(showProgramWindow(window).findChild<QWidget *>(name));
     QVERIFY(node);
     QCOMPARE(node->role(), role);
     QCOMPARE(node->text(QAccessible::Name), spoken);
@@ -220,7 +200,7 @@ void TestAccessibility::boxesKeepTheirNamesWhileFilled()
     QFETCH(QString, window);
     QFETCH(QString, name);
     QFETCH(QString, spoken);
-    QWidget *box = open(window).findChild<QWidget *>(name);
+    QWidget *box = showProgramWindow(window).findChild<QWidget *>(name);
     typeInto(*box, u"ANN LEE"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), spoken);
 }
@@ -254,7 +234,7 @@ void TestAccessibility::linksCanBeFollowed()
     QFETCH(QString, window);
     QFETCH(QString, name);
     QFETCH(QString, page);
-    auto *label = open(window).findChild<QLabel *>(name);
+    auto *label = showProgramWindow(window).findChild<QLabel *>(name);
     QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
     QVERIFY(node);
     QCOMPARE(node->role(), QAccessible::Link);
@@ -270,7 +250,7 @@ void TestAccessibility::linksCanBeFollowed()
 // A check box to Qt, it stays one to a screen reader; its toggle is a click.
 void TestAccessibility::visitButtonCanBeFollowed()
 {
-    auto *visit = open(u"support"_s).findChild<QAbstractButton *>(u"Check1"_s);
+    auto *visit = showProgramWindow(u"support").findChild<QAbstractButton *>(u"Check1"_s);
     QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(visit)->actionInterface();
     actions->doAction(QAccessibleActionInterface::toggleAction());
     actions->doAction(QAccessibleActionInterface::toggleAction());
@@ -293,7 +273,8 @@ void TestAccessibility::pictureIsNamed()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(open(window).findChild<QWidget *>(name));
+    QAccessibleInterface *node =
+        QAccessible::queryAccessibleInterface(showProgramWindow(window).findChild<QWidget *>(name));
     QCOMPARE(node->role(), QAccessible::Graphic);
     QCOMPARE(node->text(QAccessible::Name), u"Program Icon"_s);
 }
