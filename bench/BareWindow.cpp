@@ -5,14 +5,16 @@
 #include <QLabel>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Bare Qt window"));
+    window.setWindowTitle(u"Bare Qt window"_s);
     window.setFixedSize(427, 246);
 #ifdef ORVANE_BASELINE_TEXT
-    QLabel line(QStringLiteral("Orvane Birthday Number"), &window);
+    QLabel line(u"Orvane Birthday Number"_s, &window);
 #endif
     window.show();
     return application.exec();

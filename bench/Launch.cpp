@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+using namespace Qt::StringLiterals;
+
 extern char **environ;
 
 namespace bench {
@@ -33,19 +35,19 @@ constexpr auto idleTimeout = 5s;
 
 std::vector<std::string> environmentFor(const QString &home)
 {
-    const QString runtime = home + QStringLiteral("/run");
-    QDir().mkpath(home + QStringLiteral("/.config"));
-    QDir().mkpath(home + QStringLiteral("/.cache"));
-    QDir().mkpath(home + QStringLiteral("/.local/share"));
+    const QString runtime = home + u"/run"_s;
+    QDir().mkpath(home + u"/.config"_s);
+    QDir().mkpath(home + u"/.cache"_s);
+    QDir().mkpath(home + u"/.local/share"_s);
     QDir(runtime).removeRecursively();
     ::mkdir(QFile::encodeName(runtime).constData(), 0700);
 
     const std::vector<std::pair<std::string, QString>> own{{"HOME", home},
-                                                           {"XDG_CONFIG_HOME", home + QStringLiteral("/.config")},
-                                                           {"XDG_CACHE_HOME", home + QStringLiteral("/.cache")},
-                                                           {"XDG_DATA_HOME", home + QStringLiteral("/.local/share")},
+                                                           {"XDG_CONFIG_HOME", home + u"/.config"_s},
+                                                           {"XDG_CACHE_HOME", home + u"/.cache"_s},
+                                                           {"XDG_DATA_HOME", home + u"/.local/share"_s},
                                                            {"XDG_RUNTIME_DIR", runtime},
-                                                           {"QT_QPA_PLATFORM", QStringLiteral("xcb")}};
+                                                           {"QT_QPA_PLATFORM", u"xcb"_s}};
     std::vector<std::string> environment;
     for (char **variable = environ; *variable; ++variable) {
         const std::string entry(*variable);
@@ -64,7 +66,7 @@ std::vector<std::string> environmentFor(const QString &home)
 // User plus system CPU time in clock ticks, or -1 once the process is gone.
 long long cpuTicks(int pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray line = stat.readAll();
@@ -102,7 +104,7 @@ double milliseconds(const timeval &time)
 
 double peakMemoryKiB(int pid)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    QFile status(u"/proc/%1/status"_s.arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return 0.0;
     for (const QByteArray &line : status.readAll().split('\n')) {

@@ -15,6 +15,8 @@
 
 #include <ctime>
 
+using namespace Qt::StringLiterals;
+
 namespace bench {
 
 namespace {
@@ -34,9 +36,9 @@ T &control(QWidget &window, const char *name)
 
 void enterBirthday()
 {
-    QWidget &entry = frmMain.get();
-    control<QLineEdit>(entry, "txtFirstName").setText(QStringLiteral("ADA"));
-    control<QLineEdit>(entry, "txtLastName").setText(QStringLiteral("LOVELACE"));
+    QWidget &entry = reading::frmMain.get();
+    control<QLineEdit>(entry, "txtFirstName").setText(u"ADA"_s);
+    control<QLineEdit>(entry, "txtLastName").setText(u"LOVELACE"_s);
     control<QComboBox>(entry, "cboMonth").setCurrentIndex(6);
     control<QComboBox>(entry, "cboDate").setCurrentIndex(13);
     control<QComboBox>(entry, "cboYear").setCurrentIndex(85);
@@ -70,16 +72,16 @@ StepFigures measureSteps(int rounds)
 {
     RecordingPlatform desktop;
     StepFigures figures;
-    frmMain.Show();
+    reading::frmMain.Show();
     app::CoBrand_Randomize();
     settle();
     for (int round = 0; round <= rounds; ++round) {
         enterBirthday();
-        const Times next = timed(control<QPushButton>(frmMain.get(), "cmdNext"));
-        if (frmMain.isLoaded() || !frmBDNo.isLoaded())
+        const Times next = timed(control<QPushButton>(reading::frmMain.get(), "cmdNext"));
+        if (reading::frmMain.isLoaded() || !reading::frmBDNo.isLoaded())
             qFatal("Next did not lead to the reading");
-        const Times back = timed(control<QPushButton>(frmBDNo.get(), "cmdback"));
-        if (!frmMain.isLoaded() || frmBDNo.isLoaded())
+        const Times back = timed(control<QPushButton>(reading::frmBDNo.get(), "cmdback"));
+        if (!reading::frmMain.isLoaded() || reading::frmBDNo.isLoaded())
             qFatal("Back did not lead to the entry window");
         if (round == 0) {
             figures.firstNextMs = next.wallMs;

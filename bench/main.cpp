@@ -7,7 +7,7 @@
 #include "Steps.h"
 
 #include "app/ApplicationSetUp.h"
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +19,8 @@
 #include <string>
 
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,9 +83,9 @@ bool measureStartUps(int starts, const QTemporaryDir &homes)
         std::fprintf(stderr, "no X server: run it under xvfb-run -a -s '-screen 0 1024x768x24'\n");
         return false;
     }
-    QList<Subject> subjects{{QStringLiteral(ORVANE_PROGRAM), homes.filePath(QStringLiteral("program")), {}},
-                            {QStringLiteral(ORVANE_BARE_BASELINE), homes.filePath(QStringLiteral("bare")), {}},
-                            {QStringLiteral(ORVANE_TEXT_BASELINE), homes.filePath(QStringLiteral("text")), {}}};
+    QList<Subject> subjects{{QStringLiteral(ORVANE_PROGRAM), homes.filePath(u"program"_s), {}},
+                            {QStringLiteral(ORVANE_BARE_BASELINE), homes.filePath(u"bare"_s), {}},
+                            {QStringLiteral(ORVANE_TEXT_BASELINE), homes.filePath(u"text"_s), {}}};
 
     // A first start of each, not counted, fills the disk cache and leaves the
     // program its stored reminder date, as on any start but the first.
@@ -134,11 +136,11 @@ int main(int argc, char *argv[])
         return 1;
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QString stepsHome = homes.filePath(QStringLiteral("steps"));
-    QDir().mkpath(stepsHome + QStringLiteral("/.config"));
-    ::mkdir(QFile::encodeName(stepsHome + QStringLiteral("/run")).constData(), 0700);
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(stepsHome + QStringLiteral("/.config")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(stepsHome + QStringLiteral("/run")));
+    const QString stepsHome = homes.filePath(u"steps"_s);
+    QDir().mkpath(stepsHome + u"/.config"_s);
+    ::mkdir(QFile::encodeName(stepsHome + u"/run"_s).constData(), 0700);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(stepsHome + u"/.config"_s));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(stepsHome + u"/run"_s));
     QApplication application(argc, argv);
     app::setUpApplication(application);
     const bench::StepFigures steps = bench::measureSteps(options.rounds);

@@ -1,20 +1,12 @@
 #include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
-#include "forms/Application.h"
-#include "platform/InstanceLock.h"
-#include "platform/ProcessStart.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    platform::prepareProcess();
-    QApplication application(argc, argv);
-    app::setUpApplication(application);
-    platform::QtPlatform desktop(forms::applicationTitle(), forms::applicationMaker(),
-                                 platform::userInstanceLockName(forms::applicationName(), forms::applicationId()));
-    platform::install(desktop.services());
-    app::StartUp();
-    return application.exec();
+    return app::runOnDesktop(argc, argv, {}, [](const QString &) {
+        app::StartUp();
+        return QApplication::exec();
+    });
 }

@@ -1,11 +1,13 @@
 #include "app/StartUp.h"
 
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "web/UpdateReminder.h"
 
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace app {
 
@@ -26,10 +28,10 @@ void CoBrand_Randomize()
 {
     switch (frontLabelFor(coBrandNumber(platform::random().next()))) {
     case FrontLabel::CoBrand:
-        frmMain->bringCoBrandToFront();
+        reading::frmMain->bringCoBrandToFront();
         break;
     case FrontLabel::FullBrand:
-        frmMain->bringFullBrandToFront();
+        reading::frmMain->bringFullBrandToFront();
         break;
     case FrontLabel::AsDesigned:
         break;
@@ -39,14 +41,14 @@ void CoBrand_Randomize()
 void StartUp()
 {
     if (platform::process().previousInstanceRunning()) {
-        platform::messageBox().show(QStringLiteral("Application is already running"), platform::Icon::Information,
+        platform::messageBox().show(u"Application is already running"_s, platform::Icon::Information,
                                     platform::Buttons::Ok);
         forms::UnloadAllAndEnd();
         return;
     }
     platform::random().seedFromTimer();
     web::UpdateReminderCheck();
-    frmMain.Show();
+    reading::frmMain.Show();
     CoBrand_Randomize();
 }
 

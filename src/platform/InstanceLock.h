@@ -12,7 +12,9 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     // True when this process holds the lock, from now or from before; false
-    // while another live process holds it.
+    // while another live process holds it. Also true when no lock can be made
+    // at all (no private folder, a full disk, an object the system will not
+    // create): a lock that fails must not keep the program from running.
     virtual bool acquire() = 0;
     virtual void release() = 0;
 };

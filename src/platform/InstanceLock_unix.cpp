@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 
 namespace {
@@ -42,7 +44,6 @@ public:
     {
         if (m_lock.isLocked() || m_lock.tryLock(0))
             return true;
-        // A lock that cannot be created at all must not keep the program from running.
         if (m_lock.error() != QLockFile::LockFailedError)
             return true;
         // Qt takes over a lock naming a dead process by itself. A live copy keeps
@@ -84,7 +85,7 @@ QString userInstanceLockName(const QString &applicationName, const QString &)
         if (!QDir().mkdir(directory, ownerOnly) && !QFile::setPermissions(directory, ownerOnly))
             return {};
     }
-    return QDir(directory).filePath(applicationName + QLatin1String(".lock"));
+    return QDir(directory).filePath(applicationName + ".lock"_L1);
 }
 
 } // namespace platform

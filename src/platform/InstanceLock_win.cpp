@@ -5,6 +5,8 @@
 
 #include <sddl.h>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 
 namespace {
@@ -82,7 +84,7 @@ QString userInstanceLockName(const QString &, const QString &applicationId)
     // The global namespace, named after the user: one copy per user in all
     // sessions, and a mutex someone else made under the program's name alone
     // stops nobody.
-    return QLatin1String("Global\\") + applicationId + QLatin1Char('.') + userSid();
+    return "Global\\"_L1 + applicationId + u'.' + userSid();
 }
 
 } // namespace platform

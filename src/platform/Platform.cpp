@@ -1,12 +1,24 @@
 #include "platform/Platform.h"
 
+#include <QtGlobal>
+
 #include <utility>
 
 namespace platform {
 
 namespace {
+
 Services installed;
+
+// A service asked for before main or a test installed one.
+template <class Service>
+Service &installedService(Service *service, [[maybe_unused]] const char *name)
+{
+    Q_ASSERT_X(service, name, "no service installed: main or the test installs them first");
+    return *service;
 }
+
+} // namespace
 
 Services install(const Services &services)
 {
@@ -15,31 +27,31 @@ Services install(const Services &services)
 
 Shell &shell()
 {
-    return *installed.shell;
+    return installedService(installed.shell, "platform::shell");
 }
 MessageBox &messageBox()
 {
-    return *installed.messageBox;
+    return installedService(installed.messageBox, "platform::messageBox");
 }
 SettingsStore &settings()
 {
-    return *installed.settings;
+    return installedService(installed.settings, "platform::settings");
 }
 Clipboard &clipboard()
 {
-    return *installed.clipboard;
+    return installedService(installed.clipboard, "platform::clipboard");
 }
 Process &process()
 {
-    return *installed.process;
+    return installedService(installed.process, "platform::process");
 }
 Clock &clock()
 {
-    return *installed.clock;
+    return installedService(installed.clock, "platform::clock");
 }
 Random &random()
 {
-    return *installed.random;
+    return installedService(installed.random, "platform::random");
 }
 
 } // namespace platform

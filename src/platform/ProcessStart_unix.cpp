@@ -2,6 +2,8 @@
 
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 
 namespace {
@@ -10,7 +12,7 @@ QtMessageHandler passedOn = nullptr;
 
 void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set"_L1))
         return;
     passedOn(type, context, message);
 }

@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "platform/QtPlatform_p.h"
 
 #include "platform/Browser.h"
 #include "platform/InstanceLock.h"
@@ -17,6 +18,8 @@
 #include <cstdlib>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 #if defined(__SANITIZE_ADDRESS__)
 #define ORVANE_LEAK_CHECK 1
 #elif defined(__has_feature)
@@ -30,6 +33,8 @@
 
 namespace platform {
 
+namespace detail {
+
 QUrl urlForAddress(const QString &address)
 {
     return QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
@@ -37,7 +42,7 @@ QUrl urlForAddress(const QString &address)
 
 bool isWebAddress(const QUrl &url)
 {
-    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    return url.scheme() == "http"_L1 || url.scheme() == "https"_L1;
 }
 
 float unitFloatFromBits(std::uint32_t bits)
@@ -45,10 +50,12 @@ float unitFloatFromBits(std::uint32_t bits)
     return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
 }
 
+} // namespace detail
+
 void QtShell::openAddress(const QString &address)
 {
-    const QUrl url = urlForAddress(address);
-    if (!url.isValid() || !isWebAddress(url))
+    const QUrl url = detail::urlForAddress(address);
+    if (!url.isValid() || !detail::isWebAddress(url))
         return;
     if (openInBrowser(url))
         return;
@@ -66,7 +73,7 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
 {
     // A lone carriage return breaks the line in the texts, as it does on Windows.
     QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    shown.replace("\r\n"_L1, "\n"_L1).replace(u'\r', u'\n');
     // Owned by the active window, so that a window kept on top cannot hide it.
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, m_title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
@@ -74,7 +81,8 @@ Answer QtMessageBox::show(const QString &text, Icon icon, Buttons buttons)
     // Wide enough for the whole title in a title bar that centres it, with the
     // room of three buttons on one side and so, for the centring, on both.
     // Qt's own bar on Wayland draws the title at 14 pixels yet centres it by
-    // its width in the application font, so the difference counts twice.
+    // its width in the application font, so the difference counts twice. The
+    // grid is Qt's own, not promised: tst_qtinternals tells when it changes.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         constexpr int buttonsRoom = 80;
         QFont barFont = QApplication::font();
@@ -99,21 +107,21 @@ QtSettingsStore::QtSettingsStore(QString maker, QString product)
 
 QString QtSettingsStore::read(const QString &application, const QString &section, const QString &key)
 {
-    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product);
+    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product, SettingsUse::Read);
     if (place.path.isEmpty())
         return {};
     const QSettings store(place.path, place.format);
-    return store.value(section + QLatin1Char('/') + key).toString();
+    return store.value(section + u'/' + key).toString();
 }
 
 bool QtSettingsStore::write(const QString &application, const QString &section, const QString &key,
                             const QString &value)
 {
-    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product);
+    const SettingsPlace place = userSettingsPlace(application, m_maker, m_product, SettingsUse::Write);
     if (place.path.isEmpty())
         return false;
     QSettings store(place.path, place.format);
-    store.setValue(section + QLatin1Char('/') + key, value);
+    store.setValue(section + u'/' + key, value);
     store.sync();
     return store.status() == QSettings::NoError;
 }
@@ -164,7 +172,7 @@ void TimerSeededRandom::seedFromTimer()
 
 float TimerSeededRandom::next()
 {
-    return unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
+    return detail::unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
 }
 
 QtPlatform::QtPlatform(const QString &applicationTitle, const QString &maker, const QString &lockName)

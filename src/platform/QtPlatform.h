@@ -2,23 +2,10 @@
 
 #include "platform/Platform.h"
 
-#include <QUrl>
-
-#include <cstdint>
 #include <memory>
 #include <random>
 
 namespace platform {
-
-// The address as the browser must receive it: Qt is not allowed to re-encode it.
-QUrl urlForAddress(const QString &address);
-
-// Only web pages go to the browser: a file or script address could run
-// something on the user's computer.
-bool isWebAddress(const QUrl &url);
-
-// Uses the top 24 bits, as many as a float holds, so the result is never 1.
-float unitFloatFromBits(std::uint32_t bits);
 
 class QtShell final : public Shell {
 public:

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+using namespace Qt::StringLiterals;
+
 namespace platform {
 
 bool isPortableCopy(const QString &programFolder)
@@ -11,14 +13,16 @@ bool isPortableCopy(const QString &programFolder)
     return QFileInfo(QDir(programFolder).filePath(QLatin1String(portableMarker))).isFile();
 }
 
-SettingsPlace portableSettingsPlace(const QString &programFolder, const QString &application)
+SettingsPlace portableSettingsPlace(const QString &programFolder, const QString &application, SettingsUse use)
 {
-    const QString folder = QDir(programFolder).filePath(QStringLiteral("config"));
-    // Permissions on Windows say too little; a file made and removed says it all.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
-    if (!QDir().mkpath(folder) || !probe.open())
+    const QDir folder(QDir(programFolder).filePath(u"config"_s));
+    if (use == SettingsUse::Write ? !QDir().mkpath(folder.path()) : !folder.exists())
         return {};
-    return {QDir(folder).filePath(application + QLatin1String(".ini")), QSettings::IniFormat};
+    // Permissions on Windows say too little; a file made and removed says it all.
+    QTemporaryFile probe(folder.filePath(u"probe-XXXXXX"_s));
+    if (!probe.open())
+        return {};
+    return {folder.filePath(application + ".ini"_L1), QSettings::IniFormat};
 }
 
 } // namespace platform

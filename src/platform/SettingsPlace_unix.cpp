@@ -2,7 +2,7 @@
 
 namespace platform {
 
-SettingsPlace userSettingsPlace(const QString &application, const QString &, const QString &)
+SettingsPlace userSettingsPlace(const QString &application, const QString &, const QString &, SettingsUse)
 {
     return {QSettings(QSettings::NativeFormat, QSettings::UserScope, application).fileName(), QSettings::NativeFormat};
 }

@@ -1,4 +1,5 @@
 #include "platform/SettingsText.h"
+#include "platform/SettingsText_p.h"
 
 #include <algorithm>
 #include <iterator>
@@ -19,18 +20,20 @@ QString shiftedCodes(QStringView text, int offset)
 {
     QString shifted;
     for (const QChar character : text) {
-        const std::optional<int> code = ansiCode(character);
+        const std::optional<int> code = detail::ansiCode(character);
         if (!code)
             continue;
         const int moved = *code + offset;
         if (moved < 0 || moved > 255)
             continue;
-        shifted += ansiCharacter(moved);
+        shifted += detail::ansiCharacter(moved);
     }
     return shifted;
 }
 
 } // namespace
+
+namespace detail {
 
 std::optional<int> ansiCode(QChar character)
 {
@@ -49,6 +52,8 @@ QString ansiCharacter(int code)
         return QString(QChar(page80to9F[code - 0x80]));
     return QString(QChar(code));
 }
+
+} // namespace detail
 
 QString EncodeSetting(QStringView text)
 {

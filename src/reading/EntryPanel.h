@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace reading {
+
 // The entry window's panel. It has the boxes' and lists' font before the
 // controls on it are built, so they are born with it: a list handed a new
 // font builds its drop-down there and then, and a box lays out its text again.
@@ -11,3 +13,5 @@ class EntryPanel final : public QWidget {
 public:
     explicit EntryPanel(QWidget *parent = nullptr);
 };
+
+} // namespace reading

@@ -1,5 +1,7 @@
 #include "reading/EntryRules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace reading {
 
 namespace {
@@ -26,10 +28,10 @@ char16_t upperCasedKey(char16_t code)
 QString impossibleDateMessage(int dayPosition, int monthPosition, int year)
 {
     if (monthPosition == february && dayPosition >= (isLeapYear(year) ? 29 : 28))
-        return QStringLiteral("Please Enter Correct Date Or Month!");
+        return u"Please Enter Correct Date Or Month!"_s;
     // The stray space is part of the message the users know.
     if (isThirtyDayMonth(monthPosition) && dayPosition == 30)
-        return QStringLiteral("Please Enter Correct Date Or Month !");
+        return u"Please Enter Correct Date Or Month !"_s;
     return {};
 }
 
@@ -37,15 +39,15 @@ EntryProblem checkEntries(const Entries &entries)
 {
     using platform::Icon;
     if (entries.firstName.isEmpty())
-        return {QStringLiteral("Please Enter Your First Name"), Icon::Critical, Field::FirstName};
+        return {u"Please Enter Your First Name"_s, Icon::Critical, Field::FirstName};
     if (entries.lastName.isEmpty())
-        return {QStringLiteral("Please Enter Your Last Name"), Icon::Critical, Field::LastName};
+        return {u"Please Enter Your Last Name"_s, Icon::Critical, Field::LastName};
     if (entries.dayText.isEmpty())
-        return {QStringLiteral("Please Specify Your Birth Date"), Icon::Critical, Field::Day};
+        return {u"Please Specify Your Birth Date"_s, Icon::Critical, Field::Day};
     if (entries.monthText.isEmpty())
-        return {QStringLiteral("Please Specify Your Birth Month"), Icon::Critical, Field::Month};
+        return {u"Please Specify Your Birth Month"_s, Icon::Critical, Field::Month};
     if (entries.yearText.isEmpty())
-        return {QStringLiteral("Please Specify Your Birth Year"), Icon::Critical, Field::Year};
+        return {u"Please Specify Your Birth Year"_s, Icon::Critical, Field::Year};
     const QString dateMessage =
         impossibleDateMessage(entries.dayPosition, entries.monthPosition, entries.yearText.toInt());
     if (!dateMessage.isEmpty())

@@ -1,11 +1,13 @@
 #include "reading/FrmBDNo.h"
 
-#include "forms/Look.h"
+#include "forms/look/Look.h"
 #include "platform/Platform.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
 #include "ui_FrmBDNo.h"
 #include "web/Promotions.h"
+
+namespace reading {
 
 forms::FormRef<FrmBDNo> frmBDNo;
 
@@ -42,7 +44,7 @@ ReadingDisplay &FrmBDNo::txtDisplay()
 
 void FrmBDNo::Form_Unload()
 {
-    frmNagScreen2.Show();
+    support::frmNagScreen2.Show();
 }
 
 void FrmBDNo::cmdback_Click()
@@ -50,7 +52,7 @@ void FrmBDNo::cmdback_Click()
     Unload();
     // From here on only what outlives this window.
     frmMain.Show();
-    frmNagScreen2.Hide();
+    support::frmNagScreen2.Hide();
 }
 
 // The reading is not to be carried out with the mouse: any mouse activity over
@@ -75,3 +77,5 @@ void FrmBDNo::txtDisplay_MouseUp()
 {
     platform::clipboard().clearOwnContents();
 }
+
+} // namespace reading

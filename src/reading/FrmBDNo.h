@@ -1,10 +1,12 @@
 #pragma once
 
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 
 #include <QWidget>
 
 #include <memory>
+
+namespace reading {
 
 namespace Ui {
 class FrmBDNo;
@@ -36,3 +38,5 @@ private:
 };
 
 extern forms::FormRef<FrmBDNo> frmBDNo;
+
+} // namespace reading

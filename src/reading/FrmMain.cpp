@@ -1,7 +1,6 @@
 #include "reading/FrmMain.h"
 
-#include "forms/Look.h"
-#include "forms/TextBoxes.h"
+#include "forms/look/Look.h"
 #include "platform/Platform.h"
 #include "reading/EntryRules.h"
 #include "reading/FrmBDNo.h"
@@ -18,14 +17,16 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
+namespace reading {
+
 forms::FormRef<FrmMain> frmMain;
 
 namespace {
 
-const QStringList monthNames{QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+const QStringList monthNames{u"January"_s, u"February"_s, u"March"_s,     u"April"_s,   u"May"_s,      u"June"_s,
+                             u"July"_s,    u"August"_s,   u"September"_s, u"October"_s, u"November"_s, u"December"_s};
 
 // The panel gives the boxes and lists their font as they are built; only the
 // controls whose design font differs get one of their own.
@@ -63,7 +64,7 @@ const QStringList &dayItems()
 
 const QStringList &yearItems()
 {
-    static const QStringList items = numbers(reading::firstListedYear, reading::lastListedYear);
+    static const QStringList items = numbers(firstListedYear, lastListedYear);
     return items;
 }
 
@@ -106,7 +107,6 @@ FrmMain::FrmMain()
     for (QLineEdit *box : nameBoxes(*m_ui)) {
         forms::frameInDesktopColours({box});
         box->installEventFilter(this);
-        forms::keepWholePastes(*box);
     }
     m_ui->txtFirstName->setFocus();
 
@@ -137,7 +137,7 @@ void FrmMain::Form_Load()
 
 void FrmMain::Form_Unload()
 {
-    frmNagScreen2.Show();
+    support::frmNagScreen2.Show();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
@@ -153,7 +153,7 @@ bool FrmMain::txtName_KeyPress(QObject &box, const QKeyEvent &key)
     const QString typed = key.text();
     if (typed.size() != 1)
         return false;
-    const char16_t code = reading::upperCasedKey(typed.at(0).unicode());
+    const char16_t code = upperCasedKey(typed.at(0).unicode());
     if (code == typed.at(0).unicode())
         return false;
     QKeyEvent capital(key.type(), key.key(), key.modifiers(), QString(QChar(code)), key.isAutoRepeat(),
@@ -164,32 +164,31 @@ bool FrmMain::txtName_KeyPress(QObject &box, const QKeyEvent &key)
 
 bool FrmMain::ValidateEntries()
 {
-    const reading::Entries entries{m_ui->txtFirstName->text(),    m_ui->txtLastName->text(),
-                                   m_ui->cboDate->currentText(),  m_ui->cboMonth->currentText(),
-                                   m_ui->cboYear->currentText(),  m_ui->cboDate->currentIndex(),
-                                   m_ui->cboMonth->currentIndex()};
-    const reading::EntryProblem problem = reading::checkEntries(entries);
+    const Entries entries{m_ui->txtFirstName->text(),    m_ui->txtLastName->text(),    m_ui->cboDate->currentText(),
+                          m_ui->cboMonth->currentText(), m_ui->cboYear->currentText(), m_ui->cboDate->currentIndex(),
+                          m_ui->cboMonth->currentIndex()};
+    const EntryProblem problem = checkEntries(entries);
     if (problem.message.isEmpty())
         return true;
     platform::messageBox().show(problem.message, problem.icon, platform::Buttons::Ok);
     QWidget *field = nullptr;
     switch (problem.focus) {
-    case reading::Field::FirstName:
+    case Field::FirstName:
         field = m_ui->txtFirstName;
         break;
-    case reading::Field::LastName:
+    case Field::LastName:
         field = m_ui->txtLastName;
         break;
-    case reading::Field::Day:
+    case Field::Day:
         field = m_ui->cboDate;
         break;
-    case reading::Field::Month:
+    case Field::Month:
         field = m_ui->cboMonth;
         break;
-    case reading::Field::Year:
+    case Field::Year:
         field = m_ui->cboYear;
         break;
-    case reading::Field::None:
+    case Field::None:
         break;
     }
     if (field)
@@ -215,11 +214,11 @@ void FrmMain::cmdNext_Click()
     const int number = m_ui->cboDate->currentText().trimmed().toInt();
     ReadingDisplay &display = frmBDNo->txtDisplay();
     // At once: the box lays out its text again after every insertion.
-    display.insertAtCaret(reading::readingText(number));
+    display.insertAtCaret(readingText(number));
     display.moveCursor(QTextCursor::Start);
     Unload();
     // This window is on its way out: touch nothing of it from here on.
-    frmNagScreen2.Hide();
+    support::frmNagScreen2.Hide();
 }
 
 void FrmMain::mnuNext_Click()
@@ -229,7 +228,7 @@ void FrmMain::mnuNext_Click()
 
 void FrmMain::cmdExit_Click()
 {
-    frmNagScreen2.Show();
+    support::frmNagScreen2.Show();
     Unload();
 }
 
@@ -251,7 +250,7 @@ void FrmMain::mnuUpdate_Click()
 }
 void FrmMain::mnuAbout_Click()
 {
-    frmAbout.ShowModal();
+    web::frmAbout.ShowModal();
 }
 void FrmMain::mnuDonate_Click()
 {
@@ -261,3 +260,5 @@ void FrmMain::makemoneyonline_Click()
 {
     web::OpenFullyBrandedPage();
 }
+
+} // namespace reading

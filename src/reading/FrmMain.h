@@ -1,10 +1,12 @@
 #pragma once
 
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 
 #include <QMainWindow>
 
 #include <memory>
+
+namespace reading {
 
 namespace Ui {
 class FrmMain;
@@ -18,7 +20,6 @@ public:
     FrmMain();
     ~FrmMain() override;
 
-    bool ValidateEntries();
     void bringCoBrandToFront();
     void bringFullBrandToFront();
 
@@ -28,6 +29,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool ValidateEntries();
     void cmdNext_Click();
     void mnuNext_Click();
     void cmdExit_Click();
@@ -44,3 +46,5 @@ private:
 };
 
 extern forms::FormRef<FrmMain> frmMain;
+
+} // namespace reading

@@ -2,6 +2,10 @@
 
 #include <QMouseEvent>
 
+using namespace Qt::StringLiterals;
+
+namespace reading {
+
 ReadingDisplay::ReadingDisplay(QWidget *parent)
     : QPlainTextEdit(parent)
 {
@@ -10,7 +14,7 @@ ReadingDisplay::ReadingDisplay(QWidget *parent)
 
 void ReadingDisplay::insertAtCaret(const QString &text)
 {
-    insertPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    insertPlainText(QString(text).replace("\r\n"_L1, "\n"_L1));
 }
 
 void ReadingDisplay::mousePressEvent(QMouseEvent *event)
@@ -43,3 +47,5 @@ void ReadingDisplay::mouseDoubleClickEvent(QMouseEvent *event)
     QPlainTextEdit::mouseDoubleClickEvent(event);
     emit mouseDown();
 }
+
+} // namespace reading

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace reading {
+
 // The reading's read-only text box. It tells of every mouse activity over it,
 // after the box has handled it, and never lets a mouse drag the text out.
 class ReadingDisplay : public QPlainTextEdit {
@@ -26,3 +28,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
+
+} // namespace reading

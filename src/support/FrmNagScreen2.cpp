@@ -1,10 +1,9 @@
 #include "support/FrmNagScreen2.h"
 
-#include "forms/Application.h"
-#include "forms/Look.h"
-#include "forms/TextBoxes.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
+#include "forms/look/Look.h"
 #include "platform/Platform.h"
+#include "platform/ProductFacts.h"
 #include "support/SupportRules.h"
 #include "support/SupportTexts.h"
 #include "support/modTellAFriend.h"
@@ -15,7 +14,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include <array>
+using namespace Qt::StringLiterals;
+
+namespace support {
 
 forms::FormRef<FrmNagScreen2> frmNagScreen2;
 
@@ -29,18 +30,10 @@ bool movesBetweenControls(const QFocusEvent &event)
 }
 
 // The boxes that show their prompt until the user types: four single-line
-// ones, and with the message box five.
-std::array<QLineEdit *, 4> lineBoxes(Ui::FrmNagScreen2 &ui)
-{
-    return {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail};
-}
-
+// ones and the message box.
 QList<QWidget *> promptBoxes(Ui::FrmNagScreen2 &ui)
 {
-    const std::array<QLineEdit *, 4> lines = lineBoxes(ui);
-    QList<QWidget *> boxes(lines.cbegin(), lines.cend());
-    boxes.append(ui.txtMessage);
-    return boxes;
+    return {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail, ui.txtMessage};
 }
 
 void setDesignFonts(QWidget &window, Ui::FrmNagScreen2 &ui)
@@ -91,32 +84,30 @@ FrmNagScreen2::FrmNagScreen2()
     // The check box is a link to the home page, dark blue on a button face.
     QAbstractButton &homePageLink = *m_ui->Check1;
     forms::pinClassicButtonFace(homePageLink);
-    homePageLink.setText(QLatin1String("Click Here To Visit ") + web::host() + QLatin1String(" Now"));
-    m_ui->Label3->setText(support::familyText());
+    homePageLink.setText("Click Here To Visit "_L1 + web::host() + " Now"_L1);
+    m_ui->Label3->setText(familyText());
     m_ui->lblGoToHome->adjustSize();
     for (QWidget *box : promptBoxes(*m_ui)) {
         forms::frameInDesktopColours({box});
         box->installEventFilter(this);
     }
-    for (QLineEdit *box : lineBoxes(*m_ui))
-        forms::keepWholePastes(*box);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmNagScreen2::cmdClose_Click);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &FrmNagScreen2::cmdSubmit_Click);
     connect(m_ui->Check1, &QPushButton::toggled, this, &FrmNagScreen2::Check1_Click);
-    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
+    connect(m_ui->lblGoToHome, &forms::LinkLabel::clicked, this, &FrmNagScreen2::lblGoToHome_Click);
 }
 
 FrmNagScreen2::~FrmNagScreen2() = default;
 
 void FrmNagScreen2::Form_Load()
 {
-    m_ui->lblNagScreen2Caption->setText(forms::windowCaption());
+    m_ui->lblNagScreen2Caption->setText(platform::windowCaption());
     m_ui->lblNagScreen2Caption->adjustSize();
     // The window already carries the program icon from its loading.
     m_ui->picNagscreen2Icon->setPixmap(windowIcon().pixmap(32, 32));
     platform::random().seedFromTimer();
-    m_ui->Label2->setText(support::supportText(support::supportTextIndex(platform::random().next()), web::host()));
+    m_ui->Label2->setText(supportText(supportTextIndex(platform::random().next()), web::host()));
 }
 
 void FrmNagScreen2::Form_Unload()
@@ -159,7 +150,6 @@ void FrmNagScreen2::cmdClose_Click()
 
 void FrmNagScreen2::cmdSubmit_Click()
 {
-    using namespace support;
     ReferrerName = trimSpaces(m_ui->txtName->text());
     ReferrerEmail = trimSpaces(m_ui->txtEmail->text());
     ReferralMessage = trimSpaces(textOf(*m_ui->txtMessage));
@@ -190,21 +180,21 @@ void FrmNagScreen2::lblGoToHome_Click()
 
 void FrmNagScreen2::promptBox_GotFocus(QObject &box)
 {
-    if (support::clearsOnEntry(textOf(box), promptOf(box)))
+    if (clearsOnEntry(textOf(box), promptOf(box)))
         setTextOf(box, {});
 }
 
 void FrmNagScreen2::promptBox_LostFocus(QObject &box)
 {
-    if (support::restoresPromptOnLeaving(textOf(box)))
+    if (restoresPromptOnLeaving(textOf(box)))
         setTextOf(box, promptOf(box).toString());
 }
 
 bool FrmNagScreen2::txtEmail_KeyPress(QWidget &box, const QKeyEvent &key)
 {
-    if (key.text() != QLatin1String(" "))
+    if (key.text() != " "_L1)
         return false;
-    platform::messageBox().show(QStringLiteral("Email Address Cannot Contain Space"), platform::Icon::Critical,
+    platform::messageBox().show(u"Email Address Cannot Contain Space"_s, platform::Icon::Critical,
                                 platform::Buttons::Ok);
     box.setFocus();
     return true;
@@ -213,7 +203,7 @@ bool FrmNagScreen2::txtEmail_KeyPress(QWidget &box, const QKeyEvent &key)
 QString FrmNagScreen2::textOf(const QObject &box) const
 {
     if (&box == m_ui->txtMessage)
-        return support::withCrLf(m_ui->txtMessage->toPlainText());
+        return withCrLf(m_ui->txtMessage->toPlainText());
     return static_cast<const QLineEdit &>(box).text();
 }
 
@@ -228,12 +218,14 @@ void FrmNagScreen2::setTextOf(QObject &box, const QString &text)
 QStringView FrmNagScreen2::promptOf(const QObject &box) const
 {
     if (&box == m_ui->txtName)
-        return support::namePrompt;
+        return namePrompt;
     if (&box == m_ui->txtEmail)
-        return support::emailPrompt;
+        return emailPrompt;
     if (&box == m_ui->txtFriendName)
-        return support::friendNamePrompt;
+        return friendNamePrompt;
     if (&box == m_ui->txtFriendEmail)
-        return support::friendEmailPrompt;
-    return support::messagePrompt;
+        return friendEmailPrompt;
+    return messagePrompt;
 }
+
+} // namespace support

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 
 #include <QWidget>
 
 #include <memory>
 
 class QKeyEvent;
+
+namespace support {
 
 namespace Ui {
 class FrmNagScreen2;
@@ -45,3 +47,5 @@ private:
 };
 
 extern forms::FormRef<FrmNagScreen2> frmNagScreen2;
+
+} // namespace support

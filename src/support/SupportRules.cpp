@@ -1,5 +1,7 @@
 #include "support/SupportRules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace support {
 
 QString trimSpaces(QStringView text)
@@ -32,15 +34,15 @@ int supportTextIndex(float r)
 QString emailProblem(QStringView email, QStringView friendEmail)
 {
     if (email == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return u"Please Enter Distinct Email Addresses"_s;
     if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.') || !friendEmail.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return u"Please Enter Proper Email Address"_s;
     return {};
 }
 
 QString withCrLf(QString text)
 {
-    return text.replace(u'\n', QStringLiteral("\r\n"));
+    return text.replace(u'\n', u"\r\n"_s);
 }
 
 } // namespace support

@@ -8,6 +8,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace support {
 
 QString ReferrerName;
@@ -48,12 +50,12 @@ QString referralProblem(const Referral &referral)
     return {};
 }
 
-QString referralAddress(const Referral &referral, const QString &host)
+QString referralAddress(const Referral &referral, QStringView host)
 {
-    return web::pageAddress(u"kelv-refer-a-friend", host) + QLatin1String("&taf1=") + encoded(referral.referrerName)
-        + QLatin1String("&taf2=") + encoded(referral.referrerEmail) + QLatin1String("&taf3=")
-        + encoded(referral.message) + QLatin1String("&taf4=") + encoded(referral.friendName) + QLatin1String("&taf5=")
-        + encoded(referral.friendEmail) + QLatin1String("&taf6=") + web::productAddress(host);
+    return web::pageAddress(u"kelv-refer-a-friend", host) + "&taf1="_L1 + encoded(referral.referrerName) + "&taf2="_L1
+        + encoded(referral.referrerEmail) + "&taf3="_L1 + encoded(referral.message) + "&taf4="_L1
+        + encoded(referral.friendName) + "&taf5="_L1 + encoded(referral.friendEmail) + "&taf6="_L1
+        + web::productAddress(host);
 }
 
 void SubmitReferral()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // modTellAFriend, the refer-a-friend request: the support window's form,
 // checked and handed to the maker's site as a browser address.
@@ -28,7 +29,7 @@ QString referralProblem(const Referral &referral);
 
 // The site's referral page with the five values as query values, each
 // percent-encoded so that no typed character can add, cut or break a key.
-QString referralAddress(const Referral &referral, const QString &host);
+QString referralAddress(const Referral &referral, QStringView host);
 
 // Checks the captured values; when they pass, builds the address and opens it.
 void SubmitReferral();

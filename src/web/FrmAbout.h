@@ -1,10 +1,12 @@
 #pragma once
 
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 
 #include <QDialog>
 
 #include <memory>
+
+namespace web {
 
 namespace Ui {
 class FrmAbout;
@@ -31,3 +33,5 @@ private:
 };
 
 extern forms::FormRef<FrmAbout> frmAbout;
+
+} // namespace web

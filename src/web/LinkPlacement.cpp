@@ -25,7 +25,7 @@ LinkPlace placeLinkAfter(const QString &text, const QFont &font, const QRect &te
         return {designed, 0};
 
     const QTextLine last = layout.lineAt(layout.lineCount() - 1);
-    const int gap = QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
+    const int gap = QFontMetrics(font).horizontalAdvance(u' ');
     const int lastLineEnd = textArea.left() + qCeil(last.naturalTextWidth());
     if (lastLineEnd + gap <= designed.left())
         return {designed, 0};

@@ -1,7 +1,7 @@
 #include "web/PageOpeners.h"
 
-#include "BuildFacts.h"
 #include "platform/Platform.h"
+#include "platform/ProductFacts.h"
 #include "web/Site.h"
 
 namespace web {
@@ -19,7 +19,7 @@ void OpenHelpPage()
 }
 void OpenHomePage()
 {
-    openPage(QString::fromLatin1(buildfacts::homePageKey));
+    openPage(platform::homePageKey());
 }
 void OpenDownloadPage()
 {

@@ -1,33 +1,15 @@
 #include "web/Promotions.h"
 
-#include "forms/LinkLabel.h"
-#include "forms/Look.h"
+#include "forms/look/Look.h"
+#include "forms/widgets/LinkLabel.h"
 #include "web/PageOpeners.h"
 #include "web/Site.h"
+
+using namespace Qt::StringLiterals;
 
 namespace web {
 
 namespace {
-
-void colour(QLabel &label, const QColor &text)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, text);
-    label.setPalette(palette);
-}
-
-// Blue on the button face.
-void showOnButtonFace(QLabel &label)
-{
-    forms::pinClassicButtonFace(label);
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
-    label.setPalette(palette);
-    label.setBackgroundRole(QPalette::Button);
-    label.setAutoFillBackground(true);
-    label.setFont(
-        forms::designFont(forms::DesignFamily::Verdana, 8.25, forms::Emphasis::Bold | forms::Emphasis::Underline));
-}
 
 // The offers' click routines, the same in both windows.
 void Label61_Click()
@@ -47,24 +29,23 @@ void lblFullBrand_Click()
 
 } // namespace
 
-void setUpPromotions(LinkLabel &siteVisit, LinkLabel &lblCobrand, LinkLabel &lblFullBrand)
+void setUpPromotions(forms::LinkLabel &siteVisit, forms::LinkLabel &lblCobrand, forms::LinkLabel &lblFullBrand)
 {
-    siteVisit.setText(QLatin1String("The Most Popular Online Velmora Discussion Board. Best Resource For "
-                                    "Everything Velmora. Visit ")
-                      + host() + QLatin1String(" Now"));
-    lblCobrand.setText(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                                      "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-                                      "Here for more info on co-branding."));
-    lblFullBrand.setText(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                        "online. Get this software fully branded for your website. Click here for "
-                                        "more details."));
-    colour(siteVisit, Qt::white);
-    siteVisit.setFont(forms::designFont(forms::DesignFamily::Verdana, 9, forms::Emphasis::Underline));
-    showOnButtonFace(lblCobrand);
-    showOnButtonFace(lblFullBrand);
-    QObject::connect(&siteVisit, &LinkLabel::clicked, &siteVisit, Label61_Click);
-    QObject::connect(&lblCobrand, &LinkLabel::clicked, &lblCobrand, lblCobrand_Click);
-    QObject::connect(&lblFullBrand, &LinkLabel::clicked, &lblFullBrand, lblFullBrand_Click);
+    siteVisit.setText("The Most Popular Online Velmora Discussion Board. Best Resource For "
+                      "Everything Velmora. Visit "_L1
+                      + host() + " Now"_L1);
+    lblCobrand.setText(u"Co-brand this software for your site.  Increase loyalty and traffic to your "
+                       u"site. Put your site's name &  link here. See \"Help\" for details.    Click "
+                       u"Here for more info on co-branding."_s);
+    lblFullBrand.setText(u"Home Business Opportunity. Start your own Internet business and make money "
+                         u"online. Get this software fully branded for your website. Click here for "
+                         u"more details."_s);
+    forms::showAsWhiteLink(siteVisit);
+    forms::showAsOfferOnButtonFace(lblCobrand);
+    forms::showAsOfferOnButtonFace(lblFullBrand);
+    QObject::connect(&siteVisit, &forms::LinkLabel::clicked, &siteVisit, Label61_Click);
+    QObject::connect(&lblCobrand, &forms::LinkLabel::clicked, &lblCobrand, lblCobrand_Click);
+    QObject::connect(&lblFullBrand, &forms::LinkLabel::clicked, &lblFullBrand, lblFullBrand_Click);
 }
 
 } // namespace web

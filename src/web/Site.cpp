@@ -1,23 +1,24 @@
 #include "web/Site.h"
 
-#include "BuildFacts.h"
+#include "platform/ProductFacts.h"
+
+using namespace Qt::StringLiterals;
 
 namespace web {
 
 QString host()
 {
-    return QString::fromUtf8(buildfacts::host);
+    return platform::siteHost();
 }
 
-QString productAddress(const QString &siteHost)
+QString productAddress(QStringView siteHost)
 {
-    return QLatin1String(buildfacts::siteScheme) + QLatin1String("://") + siteHost + QLatin1Char('/')
-        + QLatin1String(buildfacts::productPath) + QLatin1Char('/');
+    return u"%1://%2/%3/"_s.arg(platform::siteScheme(), siteHost, platform::productPath());
 }
 
-QString pageAddress(QStringView pageKey, const QString &siteHost)
+QString pageAddress(QStringView pageKey, QStringView siteHost)
 {
-    return productAddress(siteHost) + QLatin1String(buildfacts::pageScript) + pageKey.toString();
+    return productAddress(siteHost) + platform::pageScript() + pageKey.toString();
 }
 
 } // namespace web

@@ -9,9 +9,9 @@ namespace web {
 QString host();
 
 // "http://", the host, the product path, the redirect script and the page key.
-QString pageAddress(QStringView pageKey, const QString &siteHost = host());
+QString pageAddress(QStringView pageKey, QStringView siteHost = host());
 
 // The product's own folder on the site, ending in a slash.
-QString productAddress(const QString &siteHost = host());
+QString productAddress(QStringView siteHost = host());
 
 } // namespace web

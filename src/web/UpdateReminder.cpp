@@ -1,21 +1,22 @@
 #include "web/UpdateReminder.h"
 
-#include "forms/Application.h"
 #include "platform/Platform.h"
+#include "platform/ProductFacts.h"
 #include "platform/SettingsText.h"
 #include "web/PageOpeners.h"
+
+using namespace Qt::StringLiterals;
 
 namespace web {
 
 namespace {
 
 constexpr qint64 toleranceDays = 14;
-constexpr QLatin1String section("Settings");
+constexpr auto section = "Settings"_L1;
 
 QString reminderQuestion()
 {
-    return QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r')
-        + QStringLiteral("Do you want to check for an update?");
+    return u"There maybe an update to this software available"_s + u'\r' + u"Do you want to check for an update?"_s;
 }
 
 // False when the store refused it.
@@ -26,10 +27,10 @@ bool storeToday(const QString &application, const QString &key)
 }
 
 // The number the count characters from position from spell, if all are ASCII digits.
-std::optional<int> asciiNumber(const QString &text, qsizetype from, qsizetype count)
+std::optional<int> asciiNumber(QStringView text, qsizetype from, qsizetype count)
 {
     int number = 0;
-    for (const QChar character : QStringView(text).sliced(from, count)) {
+    for (const QChar character : text.sliced(from, count)) {
         if (character < u'0' || character > u'9')
             return std::nullopt;
         number = number * 10 + (character.unicode() - u'0');
@@ -44,7 +45,7 @@ QString reminderDateText(QDate date)
     return date.toString(Qt::ISODate);
 }
 
-std::optional<QDate> reminderDateFromText(const QString &text)
+std::optional<QDate> reminderDateFromText(QStringView text)
 {
     // QDate's own parsers let signs, longer years and trailing text through.
     if (text.size() != 10 || text.at(4) != u'-' || text.at(7) != u'-')
@@ -60,7 +61,7 @@ std::optional<QDate> reminderDateFromText(const QString &text)
     return date;
 }
 
-ReminderStep reminderStep(const QString &storedDateText, QDate today)
+ReminderStep reminderStep(QStringView storedDateText, QDate today)
 {
     if (storedDateText.isEmpty())
         return ReminderStep::StoreFirstDate;
@@ -76,7 +77,7 @@ ReminderStep reminderStep(const QString &storedDateText, QDate today)
 
 void UpdateReminderCheck()
 {
-    const QString application = forms::applicationName();
+    const QString application = platform::applicationName();
     const QString key = platform::EncodeSetting(u"Duration");
     const QString stored = platform::DecodeSetting(platform::settings().read(application, section, key));
     switch (reminderStep(stored, platform::clock().today())) {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -13,10 +14,10 @@ enum class ReminderStep { StoreFirstDate, Quiet, Ask };
 QString reminderDateText(QDate date);
 
 // Only a text exactly in the form reminderDateText writes, naming a real day.
-std::optional<QDate> reminderDateFromText(const QString &text);
+std::optional<QDate> reminderDateFromText(QStringView text);
 
 // What a check does with the decoded stored date text on the given day.
-ReminderStep reminderStep(const QString &storedDateText, QDate today);
+ReminderStep reminderStep(QStringView storedDateText, QDate today);
 
 // modHelp's reminder: offers, at most once in 15 days, to open the download page.
 void UpdateReminderCheck();

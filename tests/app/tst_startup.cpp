@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
 
@@ -10,6 +10,8 @@
 
 #include <cmath>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using app::FrontLabel;
 Q_DECLARE_METATYPE(app::FrontLabel)
@@ -30,7 +32,7 @@ void TestStartUp::secondCopyIsRefused()
     m_desktop->date = QDate(2030, 1, 1);
     app::StartUp();
     QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->messages.first().text, QStringLiteral("Application is already running"));
+    QCOMPARE(m_desktop->messages.first().text, u"Application is already running"_s);
     QCOMPARE(m_desktop->messages.first().icon, platform::Icon::Information);
     QCOMPARE(m_desktop->messages.first().buttons, platform::Buttons::Ok);
     QCOMPARE(m_desktop->ends, 1);
@@ -42,8 +44,8 @@ void TestStartUp::secondCopyIsRefused()
 void TestStartUp::firstCopyShowsTheEntryWindow()
 {
     app::StartUp();
-    QVERIFY(frmMain.isLoaded());
-    QVERIFY(frmMain->isVisible());
+    QVERIFY(reading::frmMain.isLoaded());
+    QVERIFY(reading::frmMain->isVisible());
     QCOMPARE(m_desktop->seeds, 1);
     QCOMPARE(m_desktop->ends, 0);
 }
@@ -75,7 +77,7 @@ void TestStartUp::drawPicksTheOfferInFront()
 
     m_desktop->draws = {r};
     app::StartUp();
-    auto *frame = frmMain->findChild<QGroupBox *>(QStringLiteral("fraFullBrand"));
+    auto *frame = reading::frmMain->findChild<QGroupBox *>(u"fraFullBrand"_s);
     QCOMPARE(frame->childAt(frame->rect().center())->objectName(), visible);
 }
 

@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
-#include "forms/Application.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
+#include "platform/ProductFacts.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/EntryRules.h"
@@ -25,6 +25,8 @@
 #include <QUrlQuery>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 #if defined(__SANITIZE_ADDRESS__)
 // In AddressSanitizer's runtime; GCC ships no header declaring it.
@@ -59,13 +61,13 @@ std::size_t heapInUse()
 template <class T>
 T *entry(const char *name)
 {
-    return frmMain->findChild<T *>(QLatin1String(name));
+    return reading::frmMain->findChild<T *>(QLatin1String(name));
 }
 
 template <class T>
-T *support(const char *name)
+T *supportControl(const char *name)
 {
-    return frmNagScreen2->findChild<T *>(QLatin1String(name));
+    return support::frmNagScreen2->findChild<T *>(QLatin1String(name));
 }
 
 template <class Box>
@@ -135,7 +137,7 @@ private:
 void TestSurvival::initTestCase()
 {
     // The real settings store then keeps its file here, where each case can spoil it.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u"config"_s)));
 }
 
 void TestSurvival::startsAndWorksWhateverTheSettingsFile_data()
@@ -153,8 +155,8 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     QSKIP("Windows keeps the setting in the registry, not in a file");
 #endif
     QFETCH(SettingsFile, settingsFile);
-    const QString folder = m_home.filePath(QStringLiteral("config"));
-    const QString file = QDir(folder).filePath(QCoreApplication::applicationName() + QLatin1String(".conf"));
+    const QString folder = m_home.filePath(u"config"_s);
+    const QString file = QDir(folder).filePath(QCoreApplication::applicationName() + ".conf"_L1);
     QFile::remove(folder);
     QDir(file).removeRecursively();
     QFile::remove(file);
@@ -183,17 +185,17 @@ void TestSurvival::startsAndWorksWhateverTheSettingsFile()
     }
     }
 
-    platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+    platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
     platform::Services services = platform::install({});
     services.settings = &store;
     platform::install(services);
     app::StartUp();
-    QVERIFY(frmMain.isLoaded() && frmMain->isVisible());
-    paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
-    paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
+    QVERIFY(reading::frmMain.isLoaded() && reading::frmMain->isVisible());
+    paste(entry<QLineEdit>("txtFirstName"), u"ANN"_s);
+    paste(entry<QLineEdit>("txtLastName"), u"LEE"_s);
     pickDate(14, 7, 1985);
     entry<QPushButton>("cmdNext")->click();
-    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
     QVERIFY(m_desktop->messages.isEmpty());
     services.settings = m_desktop.get();
     platform::install(services);
@@ -209,35 +211,34 @@ void TestSurvival::megabytePastedIntoANameBoxIsKept_data()
 void TestSurvival::megabytePastedIntoANameBoxIsKept()
 {
     QFETCH(QString, box);
-    frmMain.Show();
-    const QString pasted = megabyteOf(QStringLiteral("ANNABEL LEE "));
-    auto *target = frmMain->findChild<QLineEdit *>(box);
+    reading::frmMain.Show();
+    const QString pasted = megabyteOf(u"ANNABEL LEE "_s);
+    auto *target = reading::frmMain->findChild<QLineEdit *>(box);
     paste(target, pasted);
     QCOMPARE(target->text().size(), pasted.size());
     QCOMPARE(target->text(), pasted);
 
     for (const char *name : nameBoxes) {
         if (entry<QLineEdit>(name)->text().isEmpty())
-            paste(entry<QLineEdit>(name), QStringLiteral("X"));
+            paste(entry<QLineEdit>(name), u"X"_s);
     }
     pickDate(29, 2, 2000);
     entry<QPushButton>("cmdNext")->click();
-    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
 void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
 {
-    frmNagScreen2.Show();
-    const QStringList pasted{megabyteOf(QStringLiteral("Ann Lee & ")), megabyteOf(QStringLiteral("ann@lee.example#")),
-                             megabyteOf(QStringLiteral("Bob = Friend ")),
-                             megabyteOf(QStringLiteral("bob@friend.example?"))};
+    support::frmNagScreen2.Show();
+    const QStringList pasted{megabyteOf(u"Ann Lee & "_s), megabyteOf(u"ann@lee.example#"_s),
+                             megabyteOf(u"Bob = Friend "_s), megabyteOf(u"bob@friend.example?"_s)};
     for (int i = 0; i < 4; ++i)
-        paste(support<QLineEdit>(referralBoxes[i]), pasted[i]);
-    const QString message = megabyteOf(QStringLiteral("Have a look at this. "));
-    paste(support<QPlainTextEdit>("txtMessage"), message);
+        paste(supportControl<QLineEdit>(referralBoxes[i]), pasted[i]);
+    const QString message = megabyteOf(u"Have a look at this. "_s);
+    paste(supportControl<QPlainTextEdit>("txtMessage"), message);
 
-    support<QPushButton>("cmdSubmit")->click();
+    supportControl<QPushButton>("cmdSubmit")->click();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses.size(), 1);
     const QStringList sent = sentValues(m_desktop->openedAddresses.first());
@@ -252,34 +253,34 @@ void TestSurvival::megabytePastedIntoEveryReferralBoxIsSent()
 void TestSurvival::unusualCharactersInEveryBoxAreKept_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("control characters") << QStringLiteral("A\tB\x01"
-                                                          "C\x1b[31mD\x7f\u0085E@x.y");
-    QTest::newRow("accents and other scripts") << QStringLiteral("\u00c9mile Zo\u00eb \u0416\u0435\u043d\u044f "
-                                                                 "\u674e\u96f7 \u0645\u0631\u064a\u0645@x.y");
-    QTest::newRow("outside the basic plane") << QStringLiteral("\U0001F382 \U0001D4D0nn@x.y");
-    QTest::newRow("direction marks and joiners") << QStringLiteral("\u202eABC\u202c \u200dD\u200b@x.y");
+    QTest::newRow("control characters") << u"A\tB\x01"
+                                           u"C\x1b[31mD\x7f\u0085E@x.y"_s;
+    QTest::newRow("accents and other scripts") << u"\u00c9mile Zo\u00eb \u0416\u0435\u043d\u044f "
+                                                  u"\u674e\u96f7 \u0645\u0631\u064a\u0645@x.y"_s;
+    QTest::newRow("outside the basic plane") << u"\U0001F382 \U0001D4D0nn@x.y"_s;
+    QTest::newRow("direction marks and joiners") << u"\u202eABC\u202c \u200dD\u200b@x.y"_s;
 }
 
 void TestSurvival::unusualCharactersInEveryBoxAreKept()
 {
     QFETCH(QString, text);
-    frmMain.Show();
+    reading::frmMain.Show();
     for (const char *name : nameBoxes) {
         paste(entry<QLineEdit>(name), text);
         QCOMPARE(entry<QLineEdit>(name)->text(), text);
     }
     pickDate(14, 7, 1985);
     entry<QPushButton>("cmdNext")->click();
-    QVERIFY(frmBDNo.isLoaded() && frmBDNo->isVisible());
+    QVERIFY(reading::frmBDNo.isLoaded() && reading::frmBDNo->isVisible());
 
-    frmNagScreen2.Show();
-    const QStringList friendly{text, QLatin1String("friend ") + text};
-    paste(support<QLineEdit>("txtName"), text);
-    paste(support<QLineEdit>("txtEmail"), text);
-    paste(support<QLineEdit>("txtFriendName"), friendly[1]);
-    paste(support<QLineEdit>("txtFriendEmail"), friendly[1]);
-    paste(support<QPlainTextEdit>("txtMessage"), text);
-    support<QPushButton>("cmdSubmit")->click();
+    support::frmNagScreen2.Show();
+    const QStringList friendly{text, "friend "_L1 + text};
+    paste(supportControl<QLineEdit>("txtName"), text);
+    paste(supportControl<QLineEdit>("txtEmail"), text);
+    paste(supportControl<QLineEdit>("txtFriendName"), friendly[1]);
+    paste(supportControl<QLineEdit>("txtFriendEmail"), friendly[1]);
+    paste(supportControl<QPlainTextEdit>("txtMessage"), text);
+    supportControl<QPushButton>("cmdSubmit")->click();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses.size(), 1);
     QCOMPARE(sentValues(m_desktop->openedAddresses.first()), QStringList({text, text, text, friendly[1], friendly[1]}));
@@ -287,29 +288,29 @@ void TestSurvival::unusualCharactersInEveryBoxAreKept()
 
 void TestSurvival::refusedDateStaysRefusedOnEveryNext()
 {
-    frmMain.Show();
-    paste(entry<QLineEdit>("txtFirstName"), QStringLiteral("ANN"));
-    paste(entry<QLineEdit>("txtLastName"), QStringLiteral("LEE"));
+    reading::frmMain.Show();
+    paste(entry<QLineEdit>("txtFirstName"), u"ANN"_s);
+    paste(entry<QLineEdit>("txtLastName"), u"LEE"_s);
     pickDate(31, 4, 1985);
     for (int press = 0; press < 200; ++press)
         entry<QPushButton>("cmdNext")->click();
     QCOMPARE(m_desktop->messages.size(), 200);
     for (const RecordingPlatform::Message &message : std::as_const(m_desktop->messages))
-        QCOMPARE(message.text, QStringLiteral("Please Enter Correct Date Or Month !"));
-    QVERIFY(!frmBDNo.isLoaded());
-    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
-    QCOMPARE(entry<QLineEdit>("txtLastName")->text(), QStringLiteral("LEE"));
+        QCOMPARE(message.text, u"Please Enter Correct Date Or Month !"_s);
+    QVERIFY(!reading::frmBDNo.isLoaded());
+    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), u"ANN"_s);
+    QCOMPARE(entry<QLineEdit>("txtLastName")->text(), u"LEE"_s);
     QCOMPARE(forms::loaded().size(), 1);
 }
 
 void TestSurvival::aboutWindowOpenedAHundredTimesLeavesNothing()
 {
-    frmMain.Show();
+    reading::frmMain.Show();
     // The entry window and its menus.
     const qsizetype windows = QApplication::topLevelWidgets().size();
     QAction *about = entry<QAction>("mnuAbout");
     const auto openAndClose = [about] {
-        QTimer::singleShot(0, [] { frmAbout.Unload(); });
+        QTimer::singleShot(0, [] { web::frmAbout.Unload(); });
         about->trigger();
     };
     // The first openings fill Qt's caches of fonts, pixmaps and styles.
@@ -323,7 +324,7 @@ void TestSurvival::aboutWindowOpenedAHundredTimesLeavesNothing()
     const std::size_t after = heapInUse();
     // One QObject left behind by each opening would already exceed this.
     const std::size_t allowed = 4 * 1024;
-    QVERIFY2(after < before + allowed, qPrintable(QStringLiteral("grew by %1 bytes").arg(qint64(after - before))));
+    QVERIFY2(after < before + allowed, qPrintable(u"grew by %1 bytes"_s.arg(qint64(after - before))));
     QCOMPARE(forms::loaded().size(), 1);
 }
 

@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/DesignStyle.h"
-#include "forms/Look.h"
+#include "forms/look/DesignStyle.h"
+#include "forms/look/Look.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
@@ -23,6 +23,8 @@
 
 #include <cmath>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -102,7 +104,7 @@ QColor textColour(const QWidget &widget)
 // The text as drawn: a mnemonic's ampersand takes no room.
 int drawnWidth(const QFontMetrics &metrics, QString text)
 {
-    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+    text.replace("&&"_L1, "\x01"_L1).remove(u'&');
     return metrics.horizontalAdvance(text);
 }
 
@@ -112,8 +114,7 @@ QString lineCut(const QFontMetrics &metrics, const QString &text, const QRect &r
     const int width = drawnWidth(metrics, text);
     if (width <= room.width() && metrics.height() <= room.height())
         return {};
-    return QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
-        .arg(text)
+    return u"\"%1\" needs %2x%3, has %4x%5"_s.arg(text)
         .arg(width)
         .arg(metrics.height())
         .arg(room.width())
@@ -142,9 +143,8 @@ QString textCut(const QWidget &widget)
         if (!label->wordWrap())
             return lineCut(metrics, label->text(), label->contentsRect());
         const int needed = label->heightForWidth(label->width());
-        return needed <= label->height()
-            ? QString()
-            : QStringLiteral("wrapped, needs %1 of height, has %2").arg(needed).arg(label->height());
+        return needed <= label->height() ? QString()
+                                         : u"wrapped, needs %1 of height, has %2"_s.arg(needed).arg(label->height());
     }
     if (const auto *button = qobject_cast<const QPushButton *>(&widget))
         return lineCut(metrics, button->text(), buttonRoom(*button, QStyle::SE_PushButtonContents));
@@ -181,17 +181,17 @@ QWidget &shown(Window window)
 {
     switch (window) {
     case Window::Entry:
-        frmMain.Show();
-        return frmMain.get();
+        reading::frmMain.Show();
+        return reading::frmMain.get();
     case Window::Result:
-        frmBDNo.Show();
-        return frmBDNo.get();
+        reading::frmBDNo.Show();
+        return reading::frmBDNo.get();
     case Window::About:
-        frmAbout.Show();
-        return frmAbout.get();
+        web::frmAbout.Show();
+        return web::frmAbout.get();
     case Window::Support:
-        frmNagScreen2.Show();
-        return frmNagScreen2.get();
+        support::frmNagScreen2.Show();
+        return support::frmNagScreen2.get();
     }
     Q_UNREACHABLE();
 }
@@ -274,12 +274,11 @@ void TestTheme::everyTextReadsOnADarkDesktop()
             continue;
         const double ratio = contrast(text, behind);
         if (ratio < 4.5)
-            unreadable << QStringLiteral("%1: %2 on %3, %4:1")
-                              .arg(widget->objectName(), text.name(), behind.name())
-                              .arg(ratio, 0, 'f', 2);
+            unreadable
+                << u"%1: %2 on %3, %4:1"_s.arg(widget->objectName(), text.name(), behind.name()).arg(ratio, 0, 'f', 2);
     }
     QVERIFY(texts > 3);
-    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join("; "_L1)));
 }
 
 void TestTheme::everyTextShowsWhole_data()
@@ -304,13 +303,13 @@ void TestTheme::everyTextShowsWhole()
         ++texts;
         const QString cut = textCut(*widget);
         if (!cut.isEmpty())
-            faults << widget->objectName() + QLatin1String(": ") + cut;
+            faults << widget->objectName() + ": "_L1 + cut;
         const QRect inWindow(widget->mapTo(&top, QPoint(0, 0)), widget->size());
         if (top.rect().intersects(inWindow) && !top.rect().contains(inWindow))
-            faults << widget->objectName() + QLatin1String(": cut by the window's edge");
+            faults << widget->objectName() + ": cut by the window's edge"_L1;
     }
     QVERIFY(texts > 3);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; "_L1)));
 }
 
 void TestTheme::noWindowAsksForAMissingFamily_data()
@@ -332,7 +331,7 @@ void TestTheme::noWindowAsksForAMissingFamily()
     for (const QWidget *widget : std::as_const(widgets)) {
         const QString family = widget->font().family();
         if (family != desktopFamily)
-            QVERIFY2(installed.contains(family), qPrintable(widget->objectName() + QLatin1String(": ") + family));
+            QVERIFY2(installed.contains(family), qPrintable(widget->objectName() + ": "_L1 + family));
     }
 }
 
@@ -343,20 +342,20 @@ void TestTheme::designColoursShow_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<double>("share");
     const QColor white(Qt::white);
-    QTest::newRow("entry window") << Window::Entry << QStringLiteral("centralwidget") << lightBlue << 0.3;
-    QTest::newRow("first name box") << Window::Entry << QStringLiteral("txtFirstName") << lightBlue << 0.5;
-    QTest::newRow("middle name box") << Window::Entry << QStringLiteral("txtMiddleName") << lightBlue << 0.5;
-    QTest::newRow("last name box") << Window::Entry << QStringLiteral("txtLastName") << lightBlue << 0.5;
+    QTest::newRow("entry window") << Window::Entry << u"centralwidget"_s << lightBlue << 0.3;
+    QTest::newRow("first name box") << Window::Entry << u"txtFirstName"_s << lightBlue << 0.5;
+    QTest::newRow("middle name box") << Window::Entry << u"txtMiddleName"_s << lightBlue << 0.5;
+    QTest::newRow("last name box") << Window::Entry << u"txtLastName"_s << lightBlue << 0.5;
     QTest::newRow("result window") << Window::Result << QString() << lightBlue << 0.3;
-    QTest::newRow("reading") << Window::Result << QStringLiteral("txtDisplay") << lightBlue << 0.5;
+    QTest::newRow("reading") << Window::Result << u"txtDisplay"_s << lightBlue << 0.5;
     QTest::newRow("about window") << Window::About << QString() << lightBlue << 0.5;
-    QTest::newRow("about window's text") << Window::About << QStringLiteral("Label1") << white << 0.001;
+    QTest::newRow("about window's text") << Window::About << u"Label1"_s << white << 0.001;
     QTest::newRow("support window") << Window::Support << QString() << white << 0.3;
-    QTest::newRow("software frame") << Window::Support << QStringLiteral("Frame6") << forms::navy() << 0.03;
-    QTest::newRow("software frame's text") << Window::Support << QStringLiteral("Label3") << white << 0.001;
-    QTest::newRow("software link") << Window::Support << QStringLiteral("lblGoToHome") << QColor(255, 255, 0) << 0.001;
-    QTest::newRow("referral frame") << Window::Support << QStringLiteral("Frame2") << forms::navy() << 0.1;
-    QTest::newRow("visit button's text") << Window::Support << QStringLiteral("Check1") << QColor(0, 0, 192) << 0.001;
+    QTest::newRow("software frame") << Window::Support << u"Frame6"_s << forms::navy() << 0.03;
+    QTest::newRow("software frame's text") << Window::Support << u"Label3"_s << white << 0.001;
+    QTest::newRow("software link") << Window::Support << u"lblGoToHome"_s << QColor(255, 255, 0) << 0.001;
+    QTest::newRow("referral frame") << Window::Support << u"Frame2"_s << forms::navy() << 0.1;
+    QTest::newRow("visit button's text") << Window::Support << u"Check1"_s << QColor(0, 0, 192) << 0.001;
 }
 
 // The colours of the design, on a dark desktop too: each covers at least its
@@ -379,19 +378,19 @@ void TestTheme::designColoursShow()
             matching += image.pixelColor(x, y) == colour ? 1 : 0;
     }
     const double found = double(matching) / double(image.width() * image.height());
-    QVERIFY2(found >= share, qPrintable(QStringLiteral("%1 covers %2").arg(colour.name()).arg(found)));
+    QVERIFY2(found >= share, qPrintable(u"%1 covers %2"_s.arg(colour.name()).arg(found)));
 }
 
 void TestTheme::facesAreFlatLightBlue_data()
 {
     QTest::addColumn<Window>("window");
     QTest::addColumn<QString>("name");
-    QTest::newRow("month list") << Window::Entry << QStringLiteral("cboMonth");
-    QTest::newRow("day list") << Window::Entry << QStringLiteral("cboDate");
-    QTest::newRow("year list") << Window::Entry << QStringLiteral("cboYear");
-    QTest::newRow("Next") << Window::Entry << QStringLiteral("cmdNext");
-    QTest::newRow("Back") << Window::Result << QStringLiteral("cmdback");
-    QTest::newRow("OK") << Window::About << QStringLiteral("cmdOK");
+    QTest::newRow("month list") << Window::Entry << u"cboMonth"_s;
+    QTest::newRow("day list") << Window::Entry << u"cboDate"_s;
+    QTest::newRow("year list") << Window::Entry << u"cboYear"_s;
+    QTest::newRow("Next") << Window::Entry << u"cmdNext"_s;
+    QTest::newRow("Back") << Window::Result << u"cmdback"_s;
+    QTest::newRow("OK") << Window::About << u"cmdOK"_s;
 }
 
 // No gradient and no desktop colour: a column just inside the outline, clear
@@ -418,7 +417,7 @@ void TestTheme::openedListKeepsItsColours()
 {
     QWidget &top = shown(Window::Entry);
     QVERIFY(QTest::qWaitForWindowExposed(&top));
-    auto *months = top.findChild<QComboBox *>(QStringLiteral("cboMonth"));
+    auto *months = top.findChild<QComboBox *>(u"cboMonth"_s);
     months->showPopup();
     QAbstractItemView *list = months->view();
     QVERIFY(QTest::qWaitForWindowExposed(list->window()));

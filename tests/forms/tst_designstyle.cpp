@@ -1,6 +1,6 @@
-#include "forms/DesignStyle.h"
-#include "forms/Look.h"
-#include "forms/Png.h"
+#include "forms/look/DesignStyle.h"
+#include "forms/look/Look.h"
+#include "forms/look/Png.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,11 +14,13 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool imagePluginLoaded()
 {
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    QFile maps(u"/proc/self/maps"_s);
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
 }
 
@@ -52,14 +54,14 @@ private slots:
 
 void TestDesignStyle::windowImagesLoadNoImagePlugin()
 {
-    if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+    if (!QFile::exists(u"/proc/self/maps"_s))
         QSKIP("Only a system that lists a process's libraries in /proc tells which plugins it loaded");
     QVERIFY(!imagePluginLoaded());
-    forms::DesignStyle style(QStyleFactory::create(QStringLiteral("fusion")));
+    forms::DesignStyle style(QStyleFactory::create(u"fusion"_s));
     const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QCOMPARE(overflow.availableSizes().size(), 3);
-    QCOMPARE(forms::pngPixmap(QStringLiteral(":/orvane.png")).size(), QSize(32, 32));
-    QGroupBox frame(QStringLiteral("Date Of Birth"));
+    QCOMPARE(forms::pngPixmap(u":/icons/32x32.png"_s).size(), QSize(32, 32));
+    QGroupBox frame(u"Date Of Birth"_s);
     frame.resize(200, 60);
     QVERIFY(!frameDrawnBy(style, frame).isNull());
     QVERIFY(!imagePluginLoaded());
@@ -72,8 +74,8 @@ void TestDesignStyle::framesLookAsFusionDrawsThem_data()
     QTest::addColumn<int>("points");
     QTest::addColumn<QSize>("size");
     QTest::newRow("no caption") << QString() << false << 9 << QSize(420, 57);
-    QTest::newRow("caption") << QStringLiteral("Please Fill In The Below Details:") << false << 8 << QSize(417, 107);
-    QTest::newRow("large caption") << QStringLiteral("Refer A Friend") << false << 14 << QSize(470, 100);
+    QTest::newRow("caption") << u"Please Fill In The Below Details:"_s << false << 8 << QSize(417, 107);
+    QTest::newRow("large caption") << u"Refer A Friend"_s << false << 14 << QSize(470, 100);
     QTest::newRow("check box, no caption") << QString() << true << 9 << QSize(120, 40);
     QTest::newRow("smaller than its corners") << QString() << false << 9 << QSize(10, 8);
 }
@@ -91,8 +93,8 @@ void TestDesignStyle::framesLookAsFusionDrawsThem()
     font.setPointSize(points);
     frame.setFont(font);
     frame.resize(size);
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
-    const forms::DesignStyle design(QStyleFactory::create(QStringLiteral("fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+    const forms::DesignStyle design(QStyleFactory::create(u"fusion"_s));
     QCOMPARE(frameDrawnBy(design, frame), frameDrawnBy(*fusion, frame));
 }
 
@@ -100,7 +102,7 @@ void TestDesignStyle::framesAreOneLineOnOtherStyles_data()
 {
     QTest::addColumn<QString>("base");
     for (const QString &key : QStyleFactory::keys()) {
-        if (key.compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        if (key.compare("fusion"_L1, Qt::CaseInsensitive) != 0)
             QTest::newRow(qPrintable(key)) << key;
     }
 }
@@ -112,17 +114,15 @@ void TestDesignStyle::framesAreOneLineOnOtherStyles()
     QGroupBox frame;
     frame.resize(200, 60);
     const forms::DesignStyle design(QStyleFactory::create(base));
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
     const QImage drawn = frameDrawnBy(design, frame);
     const QImage expected = frameDrawnBy(*fusion, frame);
     const int middle = drawn.height() / 2;
     for (const int x : {0, 1, 2, drawn.width() / 2, drawn.width() - 2, drawn.width() - 1}) {
         const QColor a = drawn.pixelColor(x, middle);
         const QColor b = expected.pixelColor(x, middle);
-        QVERIFY2(
-            qAbs(a.alpha() - b.alpha()) <= 8 && qAbs(a.red() - b.red()) <= 8,
-            qPrintable(
-                QStringLiteral("x %1: %2 against %3").arg(x).arg(a.name(QColor::HexArgb), b.name(QColor::HexArgb))));
+        QVERIFY2(qAbs(a.alpha() - b.alpha()) <= 8 && qAbs(a.red() - b.red()) <= 8,
+                 qPrintable(u"x %1: %2 against %3"_s.arg(x).arg(a.name(QColor::HexArgb), b.name(QColor::HexArgb))));
     }
 }
 
@@ -138,7 +138,7 @@ void TestDesignStyle::buttonFacesAreFlatOnEveryStyle()
 {
     QFETCH(QString, base);
     forms::DesignStyle design(QStyleFactory::create(base));
-    QPushButton next(QStringLiteral("Next"));
+    QPushButton next(u"Next"_s);
     next.setStyle(&design);
     QPalette palette = next.palette();
     palette.setColor(QPalette::Button, forms::lightBlue());

@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 
 #include <QLineEdit>
@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,10 +34,10 @@ public:
     std::function<void()> onUnload;
 
 protected:
-    void Form_Load() override { events.append(m_name + QLatin1String(" load")); }
+    void Form_Load() override { events.append(m_name + " load"_L1); }
     void Form_Unload() override
     {
-        events.append(m_name + QLatin1String(" unload"));
+        events.append(m_name + " unload"_L1);
         if (onUnload)
             onUnload();
     }
@@ -46,19 +48,19 @@ private:
 
 struct First : Probe {
     First()
-        : Probe(QStringLiteral("first"))
+        : Probe(u"first"_s)
     {
     }
 };
 struct Second : Probe {
     Second()
-        : Probe(QStringLiteral("second"))
+        : Probe(u"second"_s)
     {
     }
 };
 struct Third : Probe {
     Third()
-        : Probe(QStringLiteral("third"))
+        : Probe(u"third"_s)
     {
     }
 };
@@ -94,18 +96,18 @@ void TestForms::init()
 void TestForms::hiddenWindowKeepsItsContents()
 {
     first.Show();
-    first->text->setText(QStringLiteral("kept"));
+    first->text->setText(u"kept"_s);
     first.Hide();
     QVERIFY(first.isLoaded());
     first.Show();
-    QCOMPARE(first->text->text(), QStringLiteral("kept"));
+    QCOMPARE(first->text->text(), u"kept"_s);
     QCOMPARE(events, QStringList({"first load"}));
 }
 
 void TestForms::unloadedWindowComesBackAfresh()
 {
     first.Show();
-    first->text->setText(QStringLiteral("gone"));
+    first->text->setText(u"gone"_s);
     first.Unload();
     QVERIFY(!first.isLoaded());
     QVERIFY(forms::loaded().isEmpty());
@@ -131,7 +133,7 @@ void TestForms::windowMayUnloadItselfFromItsOwnHandler()
     QObject::connect(button, &QPushButton::clicked, [&] {
         first.Unload();
         // The window must still be there for the rest of its handler.
-        text->setText(QStringLiteral("after unload"));
+        text->setText(u"after unload"_s);
         second.Show();
     });
     QTest::mouseClick(button, Qt::LeftButton);

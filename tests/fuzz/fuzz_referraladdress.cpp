@@ -7,6 +7,8 @@
 
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 void fuzzOne(FuzzedDataProvider &input)
 {
     // A braced list is read left to right: the referrer's name first.
@@ -20,16 +22,10 @@ void fuzzOne(FuzzedDataProvider &input)
     const qsizetype query = address.indexOf(u'?');
     require(query > 0);
     const QStringList pairs = address.mid(query + 1).split(u'&');
-    const QStringList keys{QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
-                           QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
-                           QStringLiteral("taf6")};
-    const QStringList values{QStringLiteral("kelv-refer-a-friend"),
-                             referral.referrerName,
-                             referral.referrerEmail,
-                             referral.message,
-                             referral.friendName,
-                             referral.friendEmail,
-                             web::productAddress(web::host())};
+    const QStringList keys{u"page"_s, u"taf1"_s, u"taf2"_s, u"taf3"_s, u"taf4"_s, u"taf5"_s, u"taf6"_s};
+    const QStringList values{
+        u"kelv-refer-a-friend"_s, referral.referrerName, referral.referrerEmail,          referral.message,
+        referral.friendName,      referral.friendEmail,  web::productAddress(web::host())};
     require(pairs.size() == keys.size());
     for (qsizetype i = 0; i < pairs.size(); ++i) {
         const qsizetype equals = pairs[i].indexOf(u'=');

@@ -3,32 +3,26 @@
 // it runs, holds on until its input ends, and then ends as the program does.
 #include "app/ApplicationSetUp.h"
 #include "app/StartUp.h"
-#include "forms/Application.h"
-#include "forms/UnloadAllAndEnd.h"
-#include "platform/InstanceLock.h"
-#include "platform/ProcessStart.h"
-#include "platform/QtPlatform.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
+#include "platform/Platform.h"
 
-#include <QApplication>
+#include <QString>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    platform::prepareProcess();
-    QApplication application(argc, argv);
-    app::setUpApplication(application);
-    const QString lock = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : platform::userInstanceLockName(forms::applicationName(), forms::applicationId());
-    platform::QtPlatform desktop(forms::applicationTitle(), forms::applicationMaker(), lock);
-    platform::install(desktop.services());
-    // Asked first, so that a refused copy ends here instead of waiting on its box.
-    const bool refused = platform::process().previousInstanceRunning();
-    std::printf("%s %s\n", refused ? "refused" : "running", qPrintable(lock));
-    std::fflush(stdout);
-    if (!refused) {
-        app::StartUp();
-        while (std::getchar() != EOF) {}
-    }
-    forms::UnloadAllAndEnd();
+    const QString lockName = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    return app::runOnDesktop(argc, argv, lockName, [](const QString &lock) {
+        // Asked first, so that a refused copy ends here instead of waiting on its box.
+        const bool refused = platform::process().previousInstanceRunning();
+        std::printf("%s %s\n", refused ? "refused" : "running", qPrintable(lock));
+        std::fflush(stdout);
+        if (!refused) {
+            app::StartUp();
+            while (std::getchar() != EOF) {}
+        }
+        forms::UnloadAllAndEnd();
+        return 0;
+    });
 }

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // A library dropped beside the program, as into a Downloads folder beside a
 // portable copy, never loads into it once the process is prepared. Each
 // attempt is a process of its own, as a program makes it once.
@@ -20,8 +22,8 @@ void TestDllSearch::plantedLibraryLoadsOnlyUnprepared_data()
     QTest::addColumn<QString>("preparation");
     QTest::addColumn<int>("status");
     // Unprepared, Windows looks beside the program first, and finds it.
-    QTest::newRow("unprepared") << QStringLiteral("unprepared") << 0;
-    QTest::newRow("prepared") << QStringLiteral("prepared") << 1;
+    QTest::newRow("unprepared") << u"unprepared"_s << 0;
+    QTest::newRow("prepared") << u"prepared"_s << 1;
 }
 
 void TestDllSearch::plantedLibraryLoadsOnlyUnprepared()

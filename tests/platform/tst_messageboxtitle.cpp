@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 // Qt's own title bar on Wayland, as drawn by its decoration: 3 pixels of border
 // on each side, the window icon from 8 pixels in, three buttons in the 77
 // pixels on the right, and the title centred on the bar by its width in the
@@ -29,10 +31,9 @@ void TestMessageBoxTitle::boxShowsWholeTitleAndOnlyClose_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     QTest::newRow("the program's title over a short text")
-        << QStringLiteral("Orvane Birthday Number") << QStringLiteral("Application is already running");
-    QTest::newRow("a long title over one word")
-        << QStringLiteral("Orvane Birthday Number, Fully Branded Edition") << QStringLiteral("OK?");
-    QTest::newRow("a title of capitals") << QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWW") << QStringLiteral("x");
+        << u"Orvane Birthday Number"_s << u"Application is already running"_s;
+    QTest::newRow("a long title over one word") << u"Orvane Birthday Number, Fully Branded Edition"_s << u"OK?"_s;
+    QTest::newRow("a title of capitals") << u"WWWWWWWWWWWWWWWWWWWWWWWW"_s << u"x"_s;
 }
 
 void TestMessageBoxTitle::boxShowsWholeTitleAndOnlyClose()
@@ -63,7 +64,7 @@ void TestMessageBoxTitle::boxShowsWholeTitleAndOnlyClose()
     const int titleRight = titleLeft + QFontMetrics(barFont).horizontalAdvance(title);
     QVERIFY2(titleLeft >= waylandBar::titleStart, qPrintable(QString::number(titleLeft)));
     QVERIFY2(titleRight <= bar - waylandBar::buttons,
-             qPrintable(QStringLiteral("the title ends at %1 of %2").arg(titleRight).arg(bar)));
+             qPrintable(u"the title ends at %1 of %2"_s.arg(titleRight).arg(bar)));
 }
 
 QTEST_MAIN(TestMessageBoxTitle)

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(platform::Icon)
 Q_DECLARE_METATYPE(platform::Buttons)
 Q_DECLARE_METATYPE(platform::Answer)
@@ -65,19 +67,19 @@ void TestQtMessageBox::boxShowsTheMessageAndAnswersThePress_data()
     using platform::Buttons;
     using platform::Icon;
     QTest::newRow("a wrong entry: error icon and OK")
-        << QStringLiteral("Please Enter Your First Name") << Icon::Critical << Buttons::Ok << QMessageBox::Ok
-        << QStringLiteral("Please Enter Your First Name") << QMessageBox::Critical
-        << QMessageBox::StandardButtons(QMessageBox::Ok) << Answer::Ok;
+        << u"Please Enter Your First Name"_s << Icon::Critical << Buttons::Ok << QMessageBox::Ok
+        << u"Please Enter Your First Name"_s << QMessageBox::Critical << QMessageBox::StandardButtons(QMessageBox::Ok)
+        << Answer::Ok;
     QTest::newRow("carriage return and line feed, and a lone carriage return, break the line")
-        << QStringLiteral("one\r\ntwo\rthree\nfour") << Icon::Information << Buttons::Ok << QMessageBox::Ok
-        << QStringLiteral("one\ntwo\nthree\nfour") << QMessageBox::Information
-        << QMessageBox::StandardButtons(QMessageBox::Ok) << Answer::Ok;
+        << u"one\r\ntwo\rthree\nfour"_s << Icon::Information << Buttons::Ok << QMessageBox::Ok
+        << u"one\ntwo\nthree\nfour"_s << QMessageBox::Information << QMessageBox::StandardButtons(QMessageBox::Ok)
+        << Answer::Ok;
     QTest::newRow("a question answered yes")
-        << QStringLiteral("Update?") << Icon::Information << Buttons::YesNo << QMessageBox::Yes
-        << QStringLiteral("Update?") << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No) << Answer::Yes;
+        << u"Update?"_s << Icon::Information << Buttons::YesNo << QMessageBox::Yes << u"Update?"_s
+        << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No) << Answer::Yes;
     QTest::newRow("a question answered no")
-        << QStringLiteral("Update?") << Icon::Information << Buttons::YesNo << QMessageBox::No
-        << QStringLiteral("Update?") << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No) << Answer::No;
+        << u"Update?"_s << Icon::Information << Buttons::YesNo << QMessageBox::No << u"Update?"_s
+        << QMessageBox::Information << (QMessageBox::Yes | QMessageBox::No) << Answer::No;
 }
 
 void TestQtMessageBox::boxShowsTheMessageAndAnswersThePress()
@@ -91,7 +93,7 @@ void TestQtMessageBox::boxShowsTheMessageAndAnswersThePress()
     QFETCH(QMessageBox::StandardButtons, shownButtons);
     QFETCH(platform::Answer, answer);
 
-    const QString title = QStringLiteral("A Program's Title");
+    const QString title = u"A Program's Title"_s;
     bool seen = false;
     QString seenTitle;
     QString seenText;

@@ -1,9 +1,11 @@
 #include "ProbeCopies.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtPlatform_p.h"
 #include "platform/SettingsPlace.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,6 +13,10 @@
 #include <QUuid>
 
 #include <limits>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(platform::SettingsUse)
 
 // What the program asks of the system, on the system it runs on.
 class TestQtPlatform : public QObject {
@@ -27,6 +33,8 @@ private slots:
     void settingsLiveWhereTheSystemKeepsThem();
     void portableCopyKeepsItsSettingsBesideIt_data();
     void portableCopyKeepsItsSettingsBesideIt();
+    void portableCopyMakesItsFolderOnlyToWrite_data();
+    void portableCopyMakesItsFolderOnlyToWrite();
     void onlyWebAddressesAreOpened_data();
     void onlyWebAddressesAreOpened();
     void secondCopyFindsTheFirst();
@@ -50,8 +58,7 @@ void TestQtPlatform::initTestCase()
 QString TestQtPlatform::freshLockName()
 {
     const QString unique = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    return platform::userInstanceLockName(QStringLiteral("orvane-test-") + unique,
-                                          QStringLiteral("example.orvane.Test-") + unique);
+    return platform::userInstanceLockName(u"orvane-test-"_s + unique, u"example.orvane.Test-"_s + unique);
 }
 
 void TestQtPlatform::drawsStayBelowOne_data()
@@ -69,7 +76,7 @@ void TestQtPlatform::drawsStayBelowOne()
 {
     QFETCH(quint32, bits);
     QFETCH(float, expected);
-    const float r = platform::unitFloatFromBits(bits);
+    const float r = platform::detail::unitFloatFromBits(bits);
     QCOMPARE(r, expected);
     QVERIFY(r >= 0.0f && r < 1.0f);
 }
@@ -77,16 +84,16 @@ void TestQtPlatform::drawsStayBelowOne()
 void TestQtPlatform::addressReachesTheBrowserUnchanged_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::newRow("page") << QStringLiteral("http://h.example/p/ssd.php?page=donate");
-    QTest::newRow("escaped values") << QStringLiteral(
-        "http://h.example/p/ssd.php?page=kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf3=Hi%0D%0A"
-        "&taf4=%C3%89mile%23&taf6=http://h.example/p/");
+    QTest::newRow("page") << u"http://h.example/p/ssd.php?page=donate"_s;
+    QTest::newRow("escaped values")
+        << u"http://h.example/p/ssd.php?page=kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf3=Hi%0D%0A"
+           u"&taf4=%C3%89mile%23&taf6=http://h.example/p/"_s;
 }
 
 void TestQtPlatform::addressReachesTheBrowserUnchanged()
 {
     QFETCH(QString, address);
-    const QUrl url = platform::urlForAddress(address);
+    const QUrl url = platform::detail::urlForAddress(address);
     QVERIFY(url.isValid());
     QCOMPARE(QString::fromLatin1(url.toEncoded()), address);
 }
@@ -94,38 +101,38 @@ void TestQtPlatform::addressReachesTheBrowserUnchanged()
 void TestQtPlatform::settingComesBackFromTheStore_data()
 {
     QTest::addColumn<QString>("value");
-    QTest::newRow("encoded date") << QStringLiteral("10123:8<:=");
+    QTest::newRow("encoded date") << u"10123:8<:="_s;
     QTest::newRow("empty") << QString();
-    QTest::newRow("text outside ASCII") << QStringLiteral("\u00e9\u4f60");
+    QTest::newRow("text outside ASCII") << u"\u00e9\u4f60"_s;
 }
 
 void TestQtPlatform::settingComesBackFromTheStore()
 {
     QFETCH(QString, value);
     // The user's store itself (a private one in the test's environment), under a name no program uses.
-    const QString application = QStringLiteral("orvane-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const QString maker = QStringLiteral("Orvane Test");
+    const QString application = u"orvane-test-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString maker = u"Orvane Test"_s;
     platform::QtSettingsStore store(maker, application);
-    QVERIFY(store.write(application, QStringLiteral("Settings"), QStringLiteral("Key"), value));
-    QCOMPARE(store.read(application, QStringLiteral("Settings"), QStringLiteral("Key")), value);
-    QCOMPARE(store.read(application, QStringLiteral("Settings"), QStringLiteral("Other")), QString());
-    const platform::SettingsPlace place = platform::userSettingsPlace(application, maker, application);
+    QVERIFY(store.write(application, u"Settings"_s, u"Key"_s, value));
+    QCOMPARE(store.read(application, u"Settings"_s, u"Key"_s), value);
+    QCOMPARE(store.read(application, u"Settings"_s, u"Other"_s), QString());
+    const platform::SettingsPlace place =
+        platform::userSettingsPlace(application, maker, application, platform::SettingsUse::Write);
     QSettings(place.path, place.format).clear();
 }
 
 void TestQtPlatform::settingsLiveWhereTheSystemKeepsThem()
 {
-    const platform::SettingsPlace place =
-        platform::userSettingsPlace(QStringLiteral("orvane-birthday-number"), QStringLiteral("Quillmoor"),
-                                    QStringLiteral("Orvane Birthday Number"));
+    const platform::SettingsPlace place = platform::userSettingsPlace(
+        u"orvane-birthday-number"_s, u"Quillmoor"_s, u"Orvane Birthday Number"_s, platform::SettingsUse::Read);
     QCOMPARE(place.format, QSettings::NativeFormat);
 #ifdef Q_OS_WIN
-    QCOMPARE(place.path, QStringLiteral("HKEY_CURRENT_USER\\Software\\Quillmoor\\Orvane Birthday Number"));
+    QCOMPARE(place.path, u"HKEY_CURRENT_USER\\Software\\Quillmoor\\Orvane Birthday Number"_s);
 #else
     // Where every earlier version kept its file.
     QCOMPARE(place.path,
              QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                 .filePath(QStringLiteral("orvane-birthday-number.conf")));
+                 .filePath(u"orvane-birthday-number.conf"_s));
 #endif
 }
 
@@ -145,44 +152,71 @@ void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
     QTemporaryDir root;
     QVERIFY(root.isValid());
     // Even root cannot make a folder below a plain file.
-    const QString program = root.filePath(QStringLiteral("program"));
+    const QString program = root.filePath(u"program"_s);
     QVERIFY(QDir().mkdir(program));
     if (marked)
         QVERIFY(QFile(QDir(program).filePath(QLatin1String(platform::portableMarker))).open(QIODevice::WriteOnly));
     if (!writable)
-        QVERIFY(QFile(QDir(program).filePath(QStringLiteral("config"))).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(QDir(program).filePath(u"config"_s)).open(QIODevice::WriteOnly));
 
     QCOMPARE(platform::isPortableCopy(program), marked);
-    const platform::SettingsPlace place = platform::portableSettingsPlace(program, QStringLiteral("app"));
+    const platform::SettingsPlace place =
+        platform::portableSettingsPlace(program, u"app"_s, platform::SettingsUse::Write);
     if (!writable) {
         QVERIFY(place.path.isEmpty());
         return;
     }
-    QCOMPARE(place.path, QDir(program).filePath(QStringLiteral("config/app.ini")));
+    QCOMPARE(place.path, QDir(program).filePath(u"config/app.ini"_s));
     QCOMPARE(place.format, QSettings::IniFormat);
     // Nothing is left of finding out that the folder can be written.
-    QCOMPARE(QDir(QDir(program).filePath(QStringLiteral("config"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+    QCOMPARE(QDir(QDir(program).filePath(u"config"_s)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList());
+}
+
+void TestQtPlatform::portableCopyMakesItsFolderOnlyToWrite_data()
+{
+    QTest::addColumn<bool>("folderThere");
+    QTest::addColumn<platform::SettingsUse>("use");
+    QTest::addColumn<bool>("placeGiven");
+    QTest::newRow("a read before any write") << false << platform::SettingsUse::Read << false;
+    QTest::newRow("a read after a write") << true << platform::SettingsUse::Read << true;
+    QTest::newRow("the first write") << false << platform::SettingsUse::Write << true;
+}
+
+void TestQtPlatform::portableCopyMakesItsFolderOnlyToWrite()
+{
+    QFETCH(bool, folderThere);
+    QFETCH(platform::SettingsUse, use);
+    QFETCH(bool, placeGiven);
+    QTemporaryDir program;
+    QVERIFY(program.isValid());
+    const QString folder = program.filePath(u"config"_s);
+    if (folderThere)
+        QVERIFY(QDir().mkdir(folder));
+
+    const platform::SettingsPlace place = platform::portableSettingsPlace(program.path(), u"app"_s, use);
+    QCOMPARE(place.path, placeGiven ? program.filePath(u"config/app.ini"_s) : QString());
+    QCOMPARE(QFileInfo(folder).isDir(), placeGiven);
 }
 
 void TestQtPlatform::onlyWebAddressesAreOpened_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("http") << QStringLiteral("http://h.example/p/") << true;
-    QTest::newRow("https") << QStringLiteral("https://h.example/p/") << true;
-    QTest::newRow("upper-case scheme") << QStringLiteral("HTTP://h.example/p/") << true;
-    QTest::newRow("file") << QStringLiteral("file:///etc/passwd") << false;
-    QTest::newRow("script") << QStringLiteral("javascript:alert(1)") << false;
-    QTest::newRow("look-alike scheme") << QStringLiteral("https-evil://h.example/") << false;
-    QTest::newRow("no scheme") << QStringLiteral("h.example/p/") << false;
+    QTest::newRow("http") << u"http://h.example/p/"_s << true;
+    QTest::newRow("https") << u"https://h.example/p/"_s << true;
+    QTest::newRow("upper-case scheme") << u"HTTP://h.example/p/"_s << true;
+    QTest::newRow("file") << u"file:///etc/passwd"_s << false;
+    QTest::newRow("script") << u"javascript:alert(1)"_s << false;
+    QTest::newRow("look-alike scheme") << u"https-evil://h.example/"_s << false;
+    QTest::newRow("no scheme") << u"h.example/p/"_s << false;
 }
 
 void TestQtPlatform::onlyWebAddressesAreOpened()
 {
     QFETCH(QString, address);
     QFETCH(bool, opened);
-    QCOMPARE(platform::isWebAddress(platform::urlForAddress(address)), opened);
+    QCOMPARE(platform::detail::isWebAddress(platform::detail::urlForAddress(address)), opened);
 }
 
 void TestQtPlatform::secondCopyFindsTheFirst()
@@ -208,8 +242,8 @@ void TestQtPlatform::copiesStartedTogetherLetExactlyOneRun()
         startProbe(one, {lock});
         startProbe(other, {lock});
         const QStringList answers{answerOf(one).section(u' ', 0, 0), answerOf(other).section(u' ', 0, 0)};
-        QCOMPARE(answers.count(QStringLiteral("running")), 1);
-        QCOMPARE(answers.count(QStringLiteral("refused")), 1);
+        QCOMPARE(answers.count(u"running"_s), 1);
+        QCOMPARE(answers.count(u"refused"_s), 1);
         QVERIFY(endsCleanly(one));
         QVERIFY(endsCleanly(other));
     }

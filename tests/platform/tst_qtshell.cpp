@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The address reaches the browser the desktop starts, here a stand-in first on
 // the PATH, exactly as the program built it: a referral's, percent-encoded.
 class TestQtShell : public QObject {
@@ -31,16 +33,16 @@ QStringList TestQtShell::opened()
     QFile log(QStringLiteral(STAND_IN_BROWSER_LOG));
     if (!log.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 void TestQtShell::browserGetsTheAddressExactly_data()
 {
     QTest::addColumn<QString>("address");
-    const QString referral = QStringLiteral("http://h.example/p/ssd.php?page=kelv-refer-a-friend");
-    QTest::newRow("plain words") << referral + QStringLiteral("&taf1=Ann%20Lee&taf3=Have%20a%20look");
+    const QString referral = u"http://h.example/p/ssd.php?page=kelv-refer-a-friend"_s;
+    QTest::newRow("plain words") << referral + u"&taf1=Ann%20Lee&taf3=Have%20a%20look"_s;
     QTest::newRow("separators and text outside ASCII")
-        << referral + QStringLiteral("&taf1=%C3%89mile%20%26%20Zo%C3%AB&taf3=50%25%20%231%0D%0A%E4%BD%A0%E5%A5%BD");
+        << referral + u"&taf1=%C3%89mile%20%26%20Zo%C3%AB&taf3=50%25%20%231%0D%0A%E4%BD%A0%E5%A5%BD"_s;
 }
 
 void TestQtShell::browserGetsTheAddressExactly()
@@ -56,18 +58,18 @@ void TestQtShell::browserGetsTheAddressExactly()
 void TestQtShell::onlyWebAddressesReachTheBrowser_data()
 {
     QTest::addColumn<QString>("refused");
-    QTest::newRow("file") << QStringLiteral("file:///C:/Windows/System32/calc.exe");
-    QTest::newRow("script") << QStringLiteral("javascript:alert(1)");
-    QTest::newRow("other scheme") << QStringLiteral("ms-settings:privacy");
-    QTest::newRow("no scheme") << QStringLiteral("www.quillmoor.example/page");
+    QTest::newRow("file") << u"file:///C:/Windows/System32/calc.exe"_s;
+    QTest::newRow("script") << u"javascript:alert(1)"_s;
+    QTest::newRow("other scheme") << u"ms-settings:privacy"_s;
+    QTest::newRow("no scheme") << u"www.quillmoor.example/page"_s;
 }
 
 void TestQtShell::onlyWebAddressesReachTheBrowser()
 {
     QFETCH(QString, refused);
-    const QString accepted = QStringLiteral("https://h.example/after");
+    const QString accepted = u"https://h.example/after"_s;
     // Refused without a word in the log.
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QTest::failOnWarning(QRegularExpression(u"."_s));
 
     platform::QtShell().openAddress(refused);
     platform::QtShell().openAddress(accepted);

@@ -1,10 +1,13 @@
 #include "platform/SettingsText.h"
+#include "platform/SettingsText_p.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTest>
 
 #include <initializer_list>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,8 +49,8 @@ private slots:
     void codePage()
     {
         QFETCH(int, code);
-        QCOMPARE(platform::ansiCharacter(code), QString(windows1252(code)));
-        QCOMPARE(platform::ansiCode(windows1252(code)).value_or(-1), code);
+        QCOMPARE(platform::detail::ansiCharacter(code), QString(windows1252(code)));
+        QCOMPARE(platform::detail::ansiCode(windows1252(code)).value_or(-1), code);
     }
 
     // The table against the system's own converter, over every UTF-16 unit.
@@ -58,15 +61,15 @@ private slots:
         for (int code = 0; code <= 255; ++code) {
             QStringDecoder decoder("windows-1252");
             const char byte = static_cast<char>(code);
-            QCOMPARE(platform::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
+            QCOMPARE(platform::detail::ansiCharacter(code), decoder.decode(QByteArrayView(&byte, 1)));
         }
         for (int unit = 0; unit <= 0xFFFF; ++unit) {
             const QChar character(unit);
             QStringEncoder encoder("windows-1252");
             const QByteArray bytes = encoder.encode(QStringView(&character, 1));
             const int expected = encoder.hasError() || bytes.size() != 1 ? -1 : static_cast<unsigned char>(bytes[0]);
-            if (platform::ansiCode(character).value_or(-1) != expected)
-                QFAIL(qPrintable(QStringLiteral("U+%1 differs").arg(unit, 4, 16, QLatin1Char('0'))));
+            if (platform::detail::ansiCode(character).value_or(-1) != expected)
+                QFAIL(qPrintable(u"U+%1 differs"_s.arg(unit, 4, 16, QChar(u'0'))));
         }
     }
 
@@ -74,12 +77,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("encoded");
-        QTest::newRow("abc moves 85 codes up") << QStringLiteral("abc") << fromCodes({182, 183, 184});
-        QTest::newRow("digit 8 lands on an undefined code") << QStringLiteral("8") << fromCodes({0x8D});
-        QTest::newRow("code above 170 is left out") << QStringLiteral("a\u00FFb") << fromCodes({182, 183});
-        QTest::newRow("letter outside the page is left out") << QStringLiteral("a\u0100b") << fromCodes({182, 183});
-        QTest::newRow("ideograph is left out") << QStringLiteral("a\u4E2Db") << fromCodes({182, 183});
-        QTest::newRow("surrogate pair is left out") << QStringLiteral("a\U0001F600b") << fromCodes({182, 183});
+        QTest::newRow("abc moves 85 codes up") << u"abc"_s << fromCodes({182, 183, 184});
+        QTest::newRow("digit 8 lands on an undefined code") << u"8"_s << fromCodes({0x8D});
+        QTest::newRow("code above 170 is left out") << u"a\u00FFb"_s << fromCodes({182, 183});
+        QTest::newRow("letter outside the page is left out") << u"a\u0100b"_s << fromCodes({182, 183});
+        QTest::newRow("ideograph is left out") << u"a\u4E2Db"_s << fromCodes({182, 183});
+        QTest::newRow("surrogate pair is left out") << u"a\U0001F600b"_s << fromCodes({182, 183});
         QTest::newRow("empty text") << QString() << QString();
     }
 
@@ -94,10 +97,9 @@ private slots:
     {
         QTest::addColumn<QString>("encoded");
         QTest::addColumn<QString>("text");
-        QTest::newRow("codes move 85 down") << fromCodes({182, 183, 184}) << QStringLiteral("abc");
-        QTest::newRow("code below 85 is left out") << (QStringLiteral("A") + fromCodes({182})) << QStringLiteral("a");
-        QTest::newRow("character outside the page is left out")
-            << (QStringLiteral("\u4E2D") + fromCodes({182})) << QStringLiteral("a");
+        QTest::newRow("codes move 85 down") << fromCodes({182, 183, 184}) << u"abc"_s;
+        QTest::newRow("code below 85 is left out") << (u"A"_s + fromCodes({182})) << u"a"_s;
+        QTest::newRow("character outside the page is left out") << (u"\u4E2D"_s + fromCodes({182})) << u"a"_s;
     }
 
     void decode()
@@ -110,10 +112,10 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("the key") << QStringLiteral("Duration");
-        QTest::newRow("ISO date") << QStringLiteral("2026-12-08");
-        QTest::newRow("every digit") << QStringLiteral("0123456789");
-        QTest::newRow("short dates of other locales") << QStringLiteral("12/8/2026 08.12.2026");
+        QTest::newRow("the key") << u"Duration"_s;
+        QTest::newRow("ISO date") << u"2026-12-08"_s;
+        QTest::newRow("every digit") << u"0123456789"_s;
+        QTest::newRow("short dates of other locales") << u"12/8/2026 08.12.2026"_s;
     }
 
     void roundTrip()

@@ -12,6 +12,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList logged;
@@ -59,7 +61,7 @@ private:
     QTemporaryDir m_settings;
     QProcessEnvironment m_copies = [this] {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_settings.path());
+        environment.insert(u"XDG_CONFIG_HOME"_s, m_settings.path());
         return environment;
     }();
 };
@@ -67,13 +69,13 @@ private:
 void TestUnixPlatform::lockOfAKilledCopyIsTakenOver()
 {
     QProcess gone;
-    gone.start(QStringLiteral("true"));
+    gone.start(u"true"_s);
     QVERIFY(gone.waitForStarted());
     const qint64 deadPid = gone.processId();
     QVERIFY(gone.waitForFinished());
 
     QTemporaryDir directory;
-    const QString lock = directory.filePath(QStringLiteral("app.lock"));
+    const QString lock = directory.filePath(u"app.lock"_s);
     QFile leftBehind(lock);
     QVERIFY(leftBehind.open(QIODevice::WriteOnly));
     // What a copy killed with SIGKILL leaves: its pid, name, host, machine and boot.
@@ -104,7 +106,7 @@ void TestUnixPlatform::lockNamingNoLiveCopyIsTakenOver()
     QFETCH(QByteArray, contents);
     QFETCH(int, ageSeconds);
     QTemporaryDir directory;
-    const QString lock = directory.filePath(QStringLiteral("app.lock"));
+    const QString lock = directory.filePath(u"app.lock"_s);
     writeLock(lock, contents, ageSeconds);
 
     platform::QtProcess next(lock);
@@ -116,7 +118,7 @@ void TestUnixPlatform::lockNamingNoLiveCopyIsTakenOver()
 void TestUnixPlatform::garbledLockOfALiveCopyStillRefuses()
 {
     QTemporaryDir directory;
-    const QString lock = directory.filePath(QStringLiteral("app.lock"));
+    const QString lock = directory.filePath(u"app.lock"_s);
     platform::QtProcess first(lock);
     QVERIFY(!first.previousInstanceRunning());
     writeLock(lock, QByteArray(), 60);
@@ -147,11 +149,10 @@ void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory()
     QProcessEnvironment environment = m_copies;
     for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("HOME"), top.filePath(QStringLiteral("home")));
-    environment.insert(QStringLiteral("TMPDIR"), top.filePath(QStringLiteral("tmp")));
+    environment.insert(u"HOME"_s, top.filePath(u"home"_s));
+    environment.insert(u"TMPDIR"_s, top.filePath(u"tmp"_s));
     // Where Qt looks when the runtime directory is unset.
-    const QString fallback =
-        top.filePath(QStringLiteral("tmp/runtime-") + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
+    const QString fallback = top.filePath(u"tmp/runtime-"_s + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
     switch (runtime) {
     case Runtime::Unset:
         break;
@@ -165,13 +166,13 @@ void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory()
         QCOMPARE(chown(QFile::encodeName(fallback).constData(), 65534, 65534), 0);
         break;
     case Runtime::SetButCannotBeCreated:
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), top.filePath(QStringLiteral("missing/run")));
+        environment.insert(u"XDG_RUNTIME_DIR"_s, top.filePath(u"missing/run"_s));
         break;
     }
 
     QProcess first;
     // Nothing on standard error either, where Qt would warn of the unset folder.
-    startProbe(first, {}, environment, top.filePath(QStringLiteral("here")), QProcess::SeparateChannels);
+    startProbe(first, {}, environment, top.filePath(u"here"_s), QProcess::SeparateChannels);
     const QString answer = answerOf(first);
     QVERIFY2(answer.startsWith(u"running "), qPrintable(answer));
     const QString lock = answer.section(u' ', 1);
@@ -184,20 +185,20 @@ void TestUnixPlatform::lockStaysPrivateWithoutRuntimeDirectory()
              QFile::Permissions());
 
     QProcess second;
-    startProbe(second, {}, environment, top.filePath(QStringLiteral("there")));
-    QCOMPARE(answerOf(second), QStringLiteral("refused ") + lock);
+    startProbe(second, {}, environment, top.filePath(u"there"_s));
+    QCOMPARE(answerOf(second), u"refused "_s + lock);
     QVERIFY(endsCleanly(second));
     QVERIFY(endsCleanly(first));
     if (runtime == Runtime::Unset)
         QCOMPARE(first.readAllStandardError(), QByteArray());
-    QVERIFY(QDir(top.filePath(QStringLiteral("here"))).isEmpty());
-    QVERIFY(QDir(top.filePath(QStringLiteral("there"))).isEmpty());
+    QVERIFY(QDir(top.filePath(u"here"_s)).isEmpty());
+    QVERIFY(QDir(top.filePath(u"there"_s)).isEmpty());
 }
 
 void TestUnixPlatform::warningWithoutBrowserKeepsTypedValuesOut()
 {
     const QString address =
-        QStringLiteral("http://h.example/p/ssd.php?page=kelv-refer-a-friend&taf1=Ann%20Lee&taf2=ann%40lee.example");
+        u"http://h.example/p/ssd.php?page=kelv-refer-a-friend&taf1=Ann%20Lee&taf2=ann%40lee.example"_s;
     const QByteArray path = qgetenv("PATH");
     QTemporaryDir nowhere;
     qputenv("PATH", QFile::encodeName(nowhere.path()));

@@ -1,10 +1,7 @@
 #include "BuildFacts.h"
+#include "fixture/ProgramWindows.h"
 #include "fixture/WindowTest.h"
 #include "platform/RecordingPlatform.h"
-#include "reading/FrmBDNo.h"
-#include "reading/FrmMain.h"
-#include "support/FrmNagScreen2.h"
-#include "web/FrmAbout.h"
 #include "web/Site.h"
 
 #include <QAbstractButton>
@@ -15,6 +12,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -62,24 +61,6 @@ const Control focusable[] = {
     {"support", "txtMessage", QAccessible::EditableText, "Your Message", ""},
 };
 
-QWidget &open(const QString &window)
-{
-    if (window == QLatin1String("entry")) {
-        frmMain.Show();
-        return frmMain.get();
-    }
-    if (window == QLatin1String("result")) {
-        frmBDNo.Show();
-        return frmBDNo.get();
-    }
-    if (window == QLatin1String("about")) {
-        frmAbout.Show();
-        return frmAbout.get();
-    }
-    frmNagScreen2.Show();
-    return frmNagScreen2.get();
-}
-
 bool takesTheFocus(QAccessibleInterface &node)
 {
     const QAccessible::State state = node.state();
@@ -107,7 +88,7 @@ void typeInto(QWidget &box, const QString &text)
 
 QString spokenName(const Control &control)
 {
-    return QString::fromUtf8(control.spoken).replace(QLatin1String("<host>"), QLatin1String(buildfacts::host));
+    return QString::fromUtf8(control.spoken).replace("<host>"_L1, QLatin1String(buildfacts::host));
 }
 
 } // namespace
@@ -145,7 +126,7 @@ void TestAccessibility::windowsAreAnnouncedWithTheirCaption()
 {
     QFETCH(QString, window);
     QFETCH(QAccessible::Role, role);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(&open(window));
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(&showProgramWindow(window));
     QVERIFY(node);
     QCOMPARE(node->role(), role);
     QCOMPARE(node->text(QAccessible::Name), QString::fromUtf8(buildfacts::caption));
@@ -167,7 +148,7 @@ void TestAccessibility::everyFocusableControlIsInTheTable()
     QFETCH(QString, window);
     QFETCH(QStringList, names);
     QStringList found;
-    collectFocusable(*QAccessible::queryAccessibleInterface(&open(window)), found);
+    collectFocusable(*QAccessible::queryAccessibleInterface(&showProgramWindow(window)), found);
     found.sort();
     names.sort();
     QCOMPARE(found, names);
@@ -193,7 +174,8 @@ void TestAccessibility::controlsSayWhatTheyAre()
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, spoken);
     QFETCH(QString, description);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(open(window).findChild<QWidget *>(name));
+    QAccessibleInterface *node =
+        QAccessible::queryAccessibleInterface(showProgramWindow(window).findChild<QWidget *>(name));
     QVERIFY(node);
     QCOMPARE(node->role(), role);
     QCOMPARE(node->text(QAccessible::Name), spoken);
@@ -218,8 +200,8 @@ void TestAccessibility::boxesKeepTheirNamesWhileFilled()
     QFETCH(QString, window);
     QFETCH(QString, name);
     QFETCH(QString, spoken);
-    QWidget *box = open(window).findChild<QWidget *>(name);
-    typeInto(*box, QStringLiteral("ANN LEE"));
+    QWidget *box = showProgramWindow(window).findChild<QWidget *>(name);
+    typeInto(*box, u"ANN LEE"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), spoken);
 }
 
@@ -252,7 +234,7 @@ void TestAccessibility::linksCanBeFollowed()
     QFETCH(QString, window);
     QFETCH(QString, name);
     QFETCH(QString, page);
-    auto *label = open(window).findChild<QLabel *>(name);
+    auto *label = showProgramWindow(window).findChild<QLabel *>(name);
     QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
     QVERIFY(node);
     QCOMPARE(node->role(), QAccessible::Link);
@@ -268,7 +250,7 @@ void TestAccessibility::linksCanBeFollowed()
 // A check box to Qt, it stays one to a screen reader; its toggle is a click.
 void TestAccessibility::visitButtonCanBeFollowed()
 {
-    auto *visit = open(QStringLiteral("support")).findChild<QAbstractButton *>(QStringLiteral("Check1"));
+    auto *visit = showProgramWindow(u"support").findChild<QAbstractButton *>(u"Check1"_s);
     QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(visit)->actionInterface();
     actions->doAction(QAccessibleActionInterface::toggleAction());
     actions->doAction(QAccessibleActionInterface::toggleAction());
@@ -291,9 +273,10 @@ void TestAccessibility::pictureIsNamed()
 {
     QFETCH(QString, window);
     QFETCH(QString, name);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(open(window).findChild<QWidget *>(name));
+    QAccessibleInterface *node =
+        QAccessible::queryAccessibleInterface(showProgramWindow(window).findChild<QWidget *>(name));
     QCOMPARE(node->role(), QAccessible::Graphic);
-    QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Program Icon"));
+    QCOMPARE(node->text(QAccessible::Name), u"Program Icon"_s);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using platform::Icon;
 using reading::Field;
 
@@ -10,8 +12,8 @@ Q_DECLARE_METATYPE(reading::Field)
 Q_DECLARE_METATYPE(platform::Icon)
 
 namespace {
-const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString thirtyOne = QStringLiteral("Please Enter Correct Date Or Month !");
+const QString february = u"Please Enter Correct Date Or Month!"_s;
+const QString thirtyOne = u"Please Enter Correct Date Or Month !"_s;
 } // namespace
 
 class TestEntryRules : public QObject {

@@ -1,5 +1,5 @@
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms_p.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
@@ -17,18 +17,20 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void next()
 {
-    frmMain->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("ANN"));
-    frmMain->findChild<QLineEdit *>(QStringLiteral("txtLastName"))->setText(QStringLiteral("LEE"));
-    QTest::mouseClick(frmMain->findChild<QPushButton *>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    reading::frmMain->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(u"ANN"_s);
+    reading::frmMain->findChild<QLineEdit *>(u"txtLastName"_s)->setText(u"LEE"_s);
+    QTest::mouseClick(reading::frmMain->findChild<QPushButton *>(u"cmdNext"_s), Qt::LeftButton);
 }
 
 void back()
 {
-    QTest::mouseClick(frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
+    QTest::mouseClick(reading::frmBDNo->findChild<QPushButton *>(u"cmdback"_s), Qt::LeftButton);
 }
 
 // Counts the support window's Show events, and notes whether the window the
@@ -44,7 +46,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmNagScreen2")) {
+        if (event->type() == QEvent::Show && watched->objectName() == "frmNagScreen2"_L1) {
             ++shows;
             leavingWasOnScreen = leaving && leaving->isVisible();
         }
@@ -78,7 +80,7 @@ private slots:
 void TestExitSequence::init()
 {
     WindowTest::init();
-    frmMain.Show();
+    reading::frmMain.Show();
 }
 
 void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses_data()
@@ -96,29 +98,29 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
     QFETCH(QString, leave);
     QFETCH(bool, closeBox);
     SupportWatch watch;
-    if (leave == QLatin1String("File, Exit")) {
-        watch.leaving = &frmMain.get();
-        frmMain->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
-    } else if (leave == QLatin1String("entry close box")) {
-        watch.leaving = &frmMain.get();
-        frmMain->close();
+    if (leave == "File, Exit"_L1) {
+        watch.leaving = &reading::frmMain.get();
+        reading::frmMain->findChild<QAction *>(u"mnuExit"_s)->trigger();
+    } else if (leave == "entry close box"_L1) {
+        watch.leaving = &reading::frmMain.get();
+        reading::frmMain->close();
     } else {
         next();
-        watch.leaving = &frmBDNo.get();
-        frmBDNo->close();
+        watch.leaving = &reading::frmBDNo.get();
+        reading::frmBDNo->close();
     }
     QCOMPARE(forms::loaded().size(), 1);
-    QVERIFY(frmNagScreen2.isLoaded());
-    QTRY_VERIFY(frmNagScreen2->isVisible());
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QTRY_VERIFY(support::frmNagScreen2->isVisible());
     QTRY_VERIFY(watch.leaving.isNull());
     QCOMPARE(watch.shows, 1);
     QVERIFY(watch.leavingWasOnScreen);
     QCOMPARE(m_desktop->ends, 0);
 
     if (closeBox)
-        frmNagScreen2->close();
+        support::frmNagScreen2->close();
     else
-        QTest::mouseClick(frmNagScreen2->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        QTest::mouseClick(support::frmNagScreen2->findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
     QVERIFY(m_desktop->messages.isEmpty());
@@ -127,15 +129,15 @@ void TestExitSequence::leavingShowsTheSupportWindowUntilItCloses()
 void TestExitSequence::switchesNeverLeaveTheSupportWindowOnScreen()
 {
     next();
-    FrmNagScreen2 *support = &frmNagScreen2.get();
-    QVERIFY(!support->isVisible());
+    support::FrmNagScreen2 *window = &support::frmNagScreen2.get();
+    QVERIFY(!window->isVisible());
     back();
-    QVERIFY(!support->isVisible());
+    QVERIFY(!window->isVisible());
     next();
     back();
-    QCOMPARE(&frmNagScreen2.get(), support);
-    QVERIFY(!support->isVisible());
-    QVERIFY(frmMain->isVisible());
+    QCOMPARE(&support::frmNagScreen2.get(), window);
+    QVERIFY(!window->isVisible());
+    QVERIFY(reading::frmMain->isVisible());
     QCOMPARE(forms::loaded().size(), 2);
     QCOMPARE(m_desktop->ends, 0);
 }
@@ -155,22 +157,22 @@ void TestExitSequence::switchesNeverPutTheSupportWindowOnScreen()
     SupportWatch watch;
     m_desktop->whileMessageShown = runModalLoop;
     for (const QString &step : steps) {
-        if (step == QLatin1String("reminder due")) {
+        if (step == "reminder due"_L1) {
             m_desktop->date = m_desktop->date.addDays(15);
             continue;
         }
-        QPointer<QWidget> left = step == QLatin1String("Next") ? static_cast<QWidget *>(&frmMain.get())
-                                                               : static_cast<QWidget *>(&frmBDNo.get());
+        QPointer<QWidget> left = step == "Next"_L1 ? static_cast<QWidget *>(&reading::frmMain.get())
+                                                   : static_cast<QWidget *>(&reading::frmBDNo.get());
         // From the event loop, as a real click comes; the window left is
         // gone once the switch is over.
-        QTimer::singleShot(0, step == QLatin1String("Next") ? next : back);
+        QTimer::singleShot(0, step == "Next"_L1 ? next : back);
         QTRY_VERIFY(left.isNull());
     }
-    QCOMPARE(m_desktop->messages.size(), steps.contains(QLatin1String("reminder due")) ? 1 : 0);
+    QCOMPARE(m_desktop->messages.size(), steps.contains("reminder due"_L1) ? 1 : 0);
     QCOMPARE(watch.shows, 0);
-    QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(!frmNagScreen2->isVisible());
-    QVERIFY(!forms::isShowPending(frmNagScreen2.get()));
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QVERIFY(!support::frmNagScreen2->isVisible());
+    QVERIFY(!forms::detail::isShowPending(support::frmNagScreen2.get()));
     QCOMPARE(m_desktop->seeds, 1);
 }
 

@@ -17,12 +17,14 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 template <class T>
 T *entry(const char *name)
 {
-    return frmMain->findChild<T *>(QLatin1String(name));
+    return reading::frmMain->findChild<T *>(QLatin1String(name));
 }
 
 void pressNext(const QString &first, const QString &last, int day, int month, int year)
@@ -33,15 +35,15 @@ void pressNext(const QString &first, const QString &last, int day, int month, in
     entry<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
     entry<QComboBox>("cboYear")->setCurrentIndex(year - reading::firstListedYear);
     QTest::mouseClick(entry<QPushButton>("cmdNext"), Qt::LeftButton);
-    if (frmBDNo.isLoaded()) {
-        frmBDNo->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frmBDNo.get()));
+    if (reading::frmBDNo.isLoaded()) {
+        reading::frmBDNo->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&reading::frmBDNo.get()));
     }
 }
 
 QString shownReading(int number)
 {
-    return reading::readingText(number).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return reading::readingText(number).replace("\r\n"_L1, "\n"_L1);
 }
 
 } // namespace
@@ -72,8 +74,8 @@ private slots:
 void TestFrmBDNo::init()
 {
     WindowTest::init();
-    frmMain.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
+    reading::frmMain.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&reading::frmMain.get()));
 }
 
 void TestFrmBDNo::nextShowsTheReadingAlone_data()
@@ -89,51 +91,51 @@ void TestFrmBDNo::nextShowsTheReadingAlone()
 {
     QFETCH(int, day);
     QFETCH(bool, byMenu);
-    entry<QLineEdit>("txtFirstName")->setText(QStringLiteral("ANN"));
-    entry<QLineEdit>("txtLastName")->setText(QStringLiteral("LEE"));
+    entry<QLineEdit>("txtFirstName")->setText(u"ANN"_s);
+    entry<QLineEdit>("txtLastName")->setText(u"LEE"_s);
     entry<QComboBox>("cboDate")->setCurrentIndex(day - 1);
     entry<QComboBox>("cboMonth")->setCurrentIndex(6);
     if (byMenu)
-        frmMain->findChild<QAction *>(QStringLiteral("mnuNext"))->trigger();
+        reading::frmMain->findChild<QAction *>(u"mnuNext"_s)->trigger();
     else
-        QTest::keyClick(&frmMain.get(), Qt::Key_N, Qt::AltModifier);
+        QTest::keyClick(&reading::frmMain.get(), Qt::Key_N, Qt::AltModifier);
 
     // A button's access key presses it a moment later.
-    QTRY_VERIFY(!frmMain.isLoaded());
-    QVERIFY(frmBDNo.isLoaded());
-    QVERIFY(frmBDNo->isVisible());
-    QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(!frmNagScreen2->isVisible());
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    QTRY_VERIFY(!reading::frmMain.isLoaded());
+    QVERIFY(reading::frmBDNo.isLoaded());
+    QVERIFY(reading::frmBDNo->isVisible());
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QVERIFY(!support::frmNagScreen2->isVisible());
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     QCOMPARE(display.toPlainText(), shownReading(day));
     QVERIFY(!display.toPlainText().contains(u'\r'));
     QCOMPARE(display.textCursor().position(), 0);
     QCOMPARE(display.verticalScrollBar()->value(), 0);
-    QCOMPARE(frmBDNo->focusWidget(), frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")));
+    QCOMPARE(reading::frmBDNo->focusWidget(), reading::frmBDNo->findChild<QPushButton *>(u"cmdback"_s));
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
 void TestFrmBDNo::readingIgnoresNamesMonthAndYear()
 {
-    pressNext(QStringLiteral("A"), QStringLiteral("B"), 29, 2, 2000);
-    const QString first = frmBDNo->txtDisplay().toPlainText();
-    QTest::mouseClick(frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback")), Qt::LeftButton);
-    pressNext(QStringLiteral("ZED"), QStringLiteral("QUINN"), 29, 12, 2050);
-    QCOMPARE(frmBDNo->txtDisplay().toPlainText(), first);
-    QVERIFY(first.startsWith(QLatin1String("Your Birthday Number is: 29\n")));
+    pressNext(u"A"_s, u"B"_s, 29, 2, 2000);
+    const QString first = reading::frmBDNo->txtDisplay().toPlainText();
+    QTest::mouseClick(reading::frmBDNo->findChild<QPushButton *>(u"cmdback"_s), Qt::LeftButton);
+    pressNext(u"ZED"_s, u"QUINN"_s, 29, 12, 2050);
+    QCOMPARE(reading::frmBDNo->txtDisplay().toPlainText(), first);
+    QVERIFY(first.startsWith("Your Birthday Number is: 29\n"_L1));
 }
 
 void TestFrmBDNo::refusedNextChangesNothing()
 {
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 31, 4, 1985);
+    pressNext(u"ANN"_s, u"LEE"_s, 31, 4, 1985);
     QCOMPARE(m_desktop->messages.size(), 1);
-    QVERIFY(frmMain.isLoaded());
-    QVERIFY(frmMain->isVisible());
-    QVERIFY(!frmBDNo.isLoaded());
-    QVERIFY(!frmNagScreen2.isLoaded());
-    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), QStringLiteral("ANN"));
-    QCOMPARE(entry<QComboBox>("cboDate")->currentText(), QStringLiteral("31"));
-    QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), QStringLiteral("April"));
+    QVERIFY(reading::frmMain.isLoaded());
+    QVERIFY(reading::frmMain->isVisible());
+    QVERIFY(!reading::frmBDNo.isLoaded());
+    QVERIFY(!support::frmNagScreen2.isLoaded());
+    QCOMPARE(entry<QLineEdit>("txtFirstName")->text(), u"ANN"_s);
+    QCOMPARE(entry<QComboBox>("cboDate")->currentText(), u"31"_s);
+    QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), u"April"_s);
 }
 
 void TestFrmBDNo::backGivesAFreshEntryWindow_data()
@@ -148,34 +150,34 @@ void TestFrmBDNo::backGivesAFreshEntryWindow_data()
 void TestFrmBDNo::backGivesAFreshEntryWindow()
 {
     QFETCH(int, key);
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    auto *back = frmBDNo->findChild<QPushButton *>(QStringLiteral("cmdback"));
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    auto *back = reading::frmBDNo->findChild<QPushButton *>(u"cmdback"_s);
     if (key == 0)
         QTest::mouseClick(back, Qt::LeftButton);
     else if (key == Qt::Key_B)
-        QTest::keyClick(&frmBDNo.get(), Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(&reading::frmBDNo.get(), Qt::Key_B, Qt::AltModifier);
     else
         QTest::keyClick(back, Qt::Key(key));
 
-    QTRY_VERIFY(frmMain.isLoaded());
-    QVERIFY(!frmBDNo.isLoaded());
-    QVERIFY(frmMain->isVisible());
-    QVERIFY(frmNagScreen2.isLoaded());
-    QVERIFY(!frmNagScreen2->isVisible());
+    QTRY_VERIFY(reading::frmMain.isLoaded());
+    QVERIFY(!reading::frmBDNo.isLoaded());
+    QVERIFY(reading::frmMain->isVisible());
+    QVERIFY(support::frmNagScreen2.isLoaded());
+    QVERIFY(!support::frmNagScreen2->isVisible());
     QVERIFY(entry<QLineEdit>("txtFirstName")->text().isEmpty());
     QVERIFY(entry<QLineEdit>("txtLastName")->text().isEmpty());
-    QCOMPARE(entry<QComboBox>("cboDate")->currentText(), QStringLiteral("1"));
-    QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), QStringLiteral("January"));
-    QCOMPARE(entry<QComboBox>("cboYear")->currentText(), QStringLiteral("1900"));
+    QCOMPARE(entry<QComboBox>("cboDate")->currentText(), u"1"_s);
+    QCOMPARE(entry<QComboBox>("cboMonth")->currentText(), u"January"_s);
+    QCOMPARE(entry<QComboBox>("cboYear")->currentText(), u"1900"_s);
 }
 
 void TestFrmBDNo::readingCannotBeEdited()
 {
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     const QString before = display.toPlainText();
     display.setFocus();
-    QTest::keyClicks(&display, QStringLiteral("xyz"));
+    QTest::keyClicks(&display, u"xyz"_s);
     QTest::keyClick(&display, Qt::Key_Delete);
     QTest::keyClick(&display, Qt::Key_Backspace);
     QCOMPARE(display.toPlainText(), before);
@@ -192,7 +194,7 @@ void pressKeys(QWidget &widget, const QStringList &keys)
     }
 }
 
-QString selection(const ReadingDisplay &display)
+QString selection(const reading::ReadingDisplay &display)
 {
     return display.textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
 }
@@ -204,7 +206,7 @@ void TestFrmBDNo::keysSelectInTheReading_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("selected");
     const QString whole = shownReading(14);
-    const QString numberLine = QStringLiteral("Your Birthday Number is: 14");
+    const QString numberLine = u"Your Birthday Number is: 14"_s;
     QTest::newRow("Shift+Right four times")
         << QStringList{"Shift+Right", "Shift+Right", "Shift+Right", "Shift+Right"} << "Your";
     QTest::newRow("Shift+End") << QStringList{"Shift+End"} << numberLine;
@@ -223,8 +225,8 @@ void TestFrmBDNo::keysSelectInTheReading()
 {
     QFETCH(QStringList, keys);
     QFETCH(QString, selected);
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.setFocus();
     pressKeys(display, keys);
     QCOMPARE(selection(display), selected);
@@ -245,9 +247,9 @@ void TestFrmBDNo::keysChangeNothing_data()
 void TestFrmBDNo::keysChangeNothing()
 {
     QFETCH(QStringList, keys);
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    QGuiApplication::clipboard()->setText(u"pasted"_s);
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.setFocus();
     pressKeys(display, keys);
     QCOMPARE(display.toPlainText(), shownReading(14));
@@ -256,15 +258,15 @@ void TestFrmBDNo::keysChangeNothing()
 
 void TestFrmBDNo::keyboardCopiesTheSelection()
 {
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    m_desktop->clipboardText = QStringLiteral("ours");
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    m_desktop->clipboardText = u"ours"_s;
     m_desktop->clipboardOwned = true;
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.setFocus();
-    pressKeys(display, {QStringLiteral("Shift+End"), QStringLiteral("Ctrl+C")});
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Your Birthday Number is: 14"));
+    pressKeys(display, {u"Shift+End"_s, u"Ctrl+C"_s});
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Your Birthday Number is: 14"_s);
     // Keys are no mouse activity: the guard leaves the clipboard alone.
-    QCOMPARE(m_desktop->clipboardText, QStringLiteral("ours"));
+    QCOMPARE(m_desktop->clipboardText, u"ours"_s);
     QTest::mouseMove(display.viewport(), QPoint(40, 30));
     // A real desktop delivers the move when it moves the pointer, a little later.
     QTRY_VERIFY(m_desktop->clipboardText.isEmpty());
@@ -286,13 +288,13 @@ void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard()
     QFETCH(bool, ours);
     QFETCH(QString, activity);
     QFETCH(QString, left);
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    m_desktop->clipboardText = QStringLiteral("copied elsewhere");
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    m_desktop->clipboardText = u"copied elsewhere"_s;
     m_desktop->clipboardOwned = ours;
-    QWidget *surface = frmBDNo->txtDisplay().viewport();
-    if (activity == QLatin1String("move"))
+    QWidget *surface = reading::frmBDNo->txtDisplay().viewport();
+    if (activity == "move"_L1)
         QTest::mouseMove(surface, QPoint(40 + m_desktop->clipboardOwned, 30));
-    else if (activity == QLatin1String("press"))
+    else if (activity == "press"_L1)
         QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(40, 30));
     else
         QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(40, 30));
@@ -302,8 +304,8 @@ void TestFrmBDNo::mouseTakesBackOnlyOwnClipboard()
 
 void TestFrmBDNo::pressInsideASelectionStartsNoDrag()
 {
-    pressNext(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 7, 1985);
-    ReadingDisplay &display = frmBDNo->txtDisplay();
+    pressNext(u"ANN"_s, u"LEE"_s, 14, 7, 1985);
+    reading::ReadingDisplay &display = reading::frmBDNo->txtDisplay();
     display.selectAll();
     QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
     QVERIFY(!display.textCursor().hasSelection());

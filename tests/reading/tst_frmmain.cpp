@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath
@@ -27,7 +29,7 @@ const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts:
 template <class T>
 T *control(const char *name)
 {
-    return frmMain->findChild<T *>(QLatin1String(name));
+    return reading::frmMain->findChild<T *>(QLatin1String(name));
 }
 
 QStringList items(const QComboBox &list)
@@ -83,8 +85,8 @@ private slots:
 void TestFrmMain::init()
 {
     WindowTest::init();
-    frmMain.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&frmMain.get()));
+    reading::frmMain.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&reading::frmMain.get()));
 }
 
 void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
@@ -94,13 +96,13 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     QCOMPARE(items(*control<QComboBox>("cboMonth")),
              QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
                           "October", "November", "December"}));
-    QCOMPARE(control<QComboBox>("cboDate")->currentText(), QStringLiteral("1"));
-    QCOMPARE(control<QComboBox>("cboMonth")->currentText(), QStringLiteral("January"));
-    QCOMPARE(control<QComboBox>("cboYear")->currentText(), QStringLiteral("1900"));
+    QCOMPARE(control<QComboBox>("cboDate")->currentText(), u"1"_s);
+    QCOMPARE(control<QComboBox>("cboMonth")->currentText(), u"January"_s);
+    QCOMPARE(control<QComboBox>("cboYear")->currentText(), u"1900"_s);
     for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
-    QCOMPARE(frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(reading::frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(!control<QComboBox>("cboDate")->isEditable());
 }
 
@@ -122,10 +124,10 @@ void TestFrmMain::clientAreaKeepsItsDesignedSize()
         QFont large = usual;
         large.setPointSize(menuPointSize);
         QApplication::setFont(large, "QMenuBar");
-        frmMain.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frmMain.get()));
+        reading::frmMain.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reading::frmMain.get()));
     }
-    const QMainWindow &window = frmMain.get();
+    const QMainWindow &window = reading::frmMain.get();
     QCOMPARE(window.centralWidget()->size(), QSize(427, 222));
     QCOMPARE(window.size(), QSize(427, 222 + window.menuBar()->height()));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -215,7 +217,7 @@ void TestFrmMain::nextReportsTheFirstProblem()
     QCOMPARE(m_desktop->messages.first().text, message);
     QCOMPARE(m_desktop->messages.first().buttons, platform::Buttons::Ok);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(frmMain.isLoaded());
+    QVERIFY(reading::frmMain.isLoaded());
 }
 
 void TestFrmMain::eachLinkOpensItsPage_data()
@@ -247,7 +249,7 @@ void TestFrmMain::eachLinkOpensItsPage()
 void TestFrmMain::switchedOffItemCannotBeChosen()
 {
     QAction *item = control<QAction>("makemoneyonline");
-    QCOMPARE(item->text(), QStringLiteral("Make Money &Online"));
+    QCOMPARE(item->text(), u"Make Money &Online"_s);
     QVERIFY(!item->isEnabled());
     item->trigger();
     QVERIFY(m_desktop->openedAddresses.isEmpty());

@@ -1,4 +1,5 @@
 #include "reading/Readings.h"
+#include "reading/Readings_p.h"
 
 #include <QSet>
 #include <QTest>
@@ -31,7 +32,7 @@ void TestReadings::textIsExact()
           "possess.\r\n\r\n"
         + reading::readingFor(number).toLatin1() + "\r\n\r\n\r\n\r\n";
     QCOMPARE(reading::readingText(number).toLatin1(), expected);
-    QCOMPARE(reading::readingBlocks(number).size(), 4);
+    QCOMPARE(reading::detail::readingBlocks(number).size(), 4);
 }
 
 void TestReadings::everyDayHasItsOwnParagraph_data()

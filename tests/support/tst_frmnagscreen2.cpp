@@ -1,6 +1,6 @@
 #include "BuildFacts.h"
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "support/FrmNagScreen2.h"
 #include "support/SupportTexts.h"
@@ -19,6 +19,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString product =
@@ -28,7 +30,7 @@ const QString site = product + buildfacts::pageScript;
 template <class T>
 T *control(const QString &name)
 {
-    return frmNagScreen2->findChild<T *>(name);
+    return support::frmNagScreen2->findChild<T *>(name);
 }
 
 QLineEdit *box(const QString &name)
@@ -38,20 +40,20 @@ QLineEdit *box(const QString &name)
 
 QPlainTextEdit *messageBox()
 {
-    return control<QPlainTextEdit>(QStringLiteral("txtMessage"));
+    return control<QPlainTextEdit>(u"txtMessage"_s);
 }
 
 void fillIn(const QString &name, const QString &email, const QString &friendName, const QString &friendEmail)
 {
-    box(QStringLiteral("txtName"))->setText(name);
-    box(QStringLiteral("txtEmail"))->setText(email);
-    box(QStringLiteral("txtFriendName"))->setText(friendName);
-    box(QStringLiteral("txtFriendEmail"))->setText(friendEmail);
+    box(u"txtName"_s)->setText(name);
+    box(u"txtEmail"_s)->setText(email);
+    box(u"txtFriendName"_s)->setText(friendName);
+    box(u"txtFriendEmail"_s)->setText(friendEmail);
 }
 
 void pressReferAFriend()
 {
-    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdSubmit")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(u"cmdSubmit"_s), Qt::LeftButton);
 }
 
 } // namespace
@@ -87,8 +89,8 @@ private:
 
 void TestFrmNagScreen2::showWindow()
 {
-    frmNagScreen2.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&frmNagScreen2.get()));
+    support::frmNagScreen2.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&support::frmNagScreen2.get()));
 }
 
 void TestFrmNagScreen2::loadDrawsOneSupportText_data()
@@ -106,30 +108,29 @@ void TestFrmNagScreen2::loadDrawsOneSupportText()
     m_desktop->draws = {r};
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
-    QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(index, web::host()));
-    QCOMPARE(frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
-    const QLabel *caption = control<QLabel>(QStringLiteral("lblNagScreen2Caption"));
+    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), support::supportText(index, web::host()));
+    QCOMPARE(support::frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    const QLabel *caption = control<QLabel>(u"lblNagScreen2Caption"_s);
     QCOMPARE(caption->text(), QString::fromUtf8(buildfacts::caption));
     QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
-    QCOMPARE(control<QPushButton>(QStringLiteral("Check1"))->text(),
-             QLatin1String("Click Here To Visit ") + buildfacts::host + " Now");
+    QCOMPARE(control<QPushButton>(u"Check1"_s)->text(), "Click Here To Visit "_L1 + buildfacts::host + " Now");
 }
 
 void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
 {
     m_desktop->draws = {0.0f, 0.75f};
     showWindow();
-    frmNagScreen2.Hide();
+    support::frmNagScreen2.Hide();
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
-    QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(0, web::host()));
+    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), support::supportText(0, web::host()));
 }
 
 void TestFrmNagScreen2::showsItselfAboveOthersWithTheFocusOnExit()
 {
     showWindow();
-    QVERIFY(frmNagScreen2->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(QStringLiteral("cmdClose")));
+    QVERIFY(support::frmNagScreen2->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(u"cmdClose"_s));
 }
 
 void TestFrmNagScreen2::tabPassesThroughTheHiddenMessageBox()
@@ -183,21 +184,21 @@ void TestFrmNagScreen2::promptsGoAndComeBack()
     QFETCH(QString, left);
     showWindow();
     QWidget *widget = control<QWidget>(name);
-    auto text = [&] { return name == QLatin1String("txtMessage") ? messageBox()->toPlainText() : box(name)->text(); };
-    if (name == QLatin1String("txtMessage"))
+    auto text = [&] { return name == "txtMessage"_L1 ? messageBox()->toPlainText() : box(name)->text(); };
+    if (name == "txtMessage"_L1)
         messageBox()->setPlainText(start);
     else
         box(name)->setText(start);
     widget->setFocus(Qt::TabFocusReason);
     QCOMPARE(text(), entered);
-    control<QPushButton>(QStringLiteral("cmdClose"))->setFocus(Qt::TabFocusReason);
+    control<QPushButton>(u"cmdClose"_s)->setFocus(Qt::TabFocusReason);
     QCOMPARE(text(), left);
 }
 
 void TestFrmNagScreen2::menuBorrowingTheFocusLeavesTheBoxAlone()
 {
     showWindow();
-    QLineEdit *name = box(QStringLiteral("txtName"));
+    QLineEdit *name = box(u"txtName"_s);
     name->setFocus(Qt::TabFocusReason);
     QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(name, &toMenu);
@@ -217,29 +218,29 @@ void TestFrmNagScreen2::typedSpaceIsRefusedInEmailBoxes()
     showWindow();
     QLineEdit *email = box(name);
     email->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(email, QStringLiteral("ann@"));
+    QTest::keyClicks(email, u"ann@"_s);
     // The box takes the focus away as a real one would.
     m_desktop->whileMessageShown = [](const RecordingPlatform::Message &) {
-        control<QPushButton>(QStringLiteral("cmdClose"))->setFocus();
+        control<QPushButton>(u"cmdClose"_s)->setFocus();
     };
     QTest::keyClick(email, Qt::Key_Space);
-    QTest::keyClicks(email, QStringLiteral("home.example"));
+    QTest::keyClicks(email, u"home.example"_s);
     QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->messages.first().text, QStringLiteral("Email Address Cannot Contain Space"));
+    QCOMPARE(m_desktop->messages.first().text, u"Email Address Cannot Contain Space"_s);
     QCOMPARE(m_desktop->messages.first().icon, platform::Icon::Critical);
     QCOMPARE(m_desktop->messages.first().buttons, platform::Buttons::Ok);
-    QCOMPARE(email->text(), QStringLiteral("ann@home.example"));
+    QCOMPARE(email->text(), u"ann@home.example"_s);
     QCOMPARE(QApplication::focusWidget(), email);
 }
 
 void TestFrmNagScreen2::pastedSpaceIsAccepted()
 {
     showWindow();
-    QLineEdit *email = box(QStringLiteral("txtEmail"));
+    QLineEdit *email = box(u"txtEmail"_s);
     email->setFocus(Qt::TabFocusReason);
-    QGuiApplication::clipboard()->setText(QStringLiteral("ann lee@home.example"));
+    QGuiApplication::clipboard()->setText(u"ann lee@home.example"_s);
     QTest::keyClick(email, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(email->text(), QStringLiteral("ann lee@home.example"));
+    QCOMPARE(email->text(), u"ann lee@home.example"_s);
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
@@ -254,7 +255,7 @@ void TestFrmNagScreen2::visitButtonOpensTheHomePageEveryTime()
 {
     QFETCH(bool, spaceBar);
     showWindow();
-    QPushButton *visit = control<QPushButton>(QStringLiteral("Check1"));
+    QPushButton *visit = control<QPushButton>(u"Check1"_s);
     visit->setFocus(Qt::TabFocusReason);
     for (int press = 1; press <= 2; ++press) {
         if (spaceBar)
@@ -270,15 +271,14 @@ void TestFrmNagScreen2::visitButtonOpensTheHomePageEveryTime()
 void TestFrmNagScreen2::familyLinkOpensTheSoftwaresPage()
 {
     showWindow();
-    QTest::mouseClick(control<QLabel>(QStringLiteral("lblGoToHome")), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(u"lblGoToHome"_s), Qt::LeftButton);
     QCOMPARE(m_desktop->openedAddresses, QStringList({site + "velmorasoftwares"}));
 }
 
 void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
 {
     showWindow();
-    fillIn(QStringLiteral("  Ann & Bob "), QStringLiteral("ann@home.example"), QStringLiteral("Cy"),
-           QStringLiteral("cy@work.example"));
+    fillIn(u"  Ann & Bob "_s, u"ann@home.example"_s, u"Cy"_s, u"cy@work.example"_s);
     pressReferAFriend();
     pressReferAFriend();
     const QString address = site
@@ -287,8 +287,8 @@ void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
         + product;
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
-    QVERIFY(frmNagScreen2->isVisible());
-    QCOMPARE(box(QStringLiteral("txtName"))->text(), QStringLiteral("  Ann & Bob "));
+    QVERIFY(support::frmNagScreen2->isVisible());
+    QCOMPARE(box(u"txtName"_s)->text(), u"  Ann & Bob "_s);
 }
 
 void TestFrmNagScreen2::referAFriendReportsTheFirstProblem_data()
@@ -335,23 +335,21 @@ void TestFrmNagScreen2::referAFriendReportsTheFirstProblem()
     QCOMPARE(m_desktop->messages.first().text, problem);
     QCOMPARE(m_desktop->messages.first().icon, platform::Icon::Critical);
     QVERIFY(m_desktop->openedAddresses.isEmpty());
-    QCOMPARE(box(QStringLiteral("txtFriendName"))->text(), friendName);
+    QCOMPARE(box(u"txtFriendName"_s)->text(), friendName);
 }
 
 void TestFrmNagScreen2::everyPressOverwritesTheCapturedValues()
 {
     showWindow();
-    fillIn(QStringLiteral("Ann"), QStringLiteral("ann@home.example"), QStringLiteral("Cy"),
-           QStringLiteral("cy@work.example"));
+    fillIn(u"Ann"_s, u"ann@home.example"_s, u"Cy"_s, u"cy@work.example"_s);
     pressReferAFriend();
     const QString sent = support::ReferralAddress;
-    fillIn(QStringLiteral(" Bea "), QStringLiteral("bea@home.example"), QStringLiteral("Dee"),
-           QStringLiteral("bea@home.example"));
+    fillIn(u" Bea "_s, u"bea@home.example"_s, u"Dee"_s, u"bea@home.example"_s);
     pressReferAFriend();
     QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(support::ReferrerName, QStringLiteral("Bea"));
-    QCOMPARE(support::FriendName, QStringLiteral("Dee"));
-    QCOMPARE(support::ReferralMessage, QStringLiteral("Your Message\r\n"));
+    QCOMPARE(support::ReferrerName, u"Bea"_s);
+    QCOMPARE(support::FriendName, u"Dee"_s);
+    QCOMPARE(support::ReferralMessage, u"Your Message\r\n"_s);
     QCOMPARE(support::ReferralAddress, sent);
     QCOMPARE(m_desktop->openedAddresses, QStringList({sent}));
 }
@@ -369,17 +367,17 @@ void TestFrmNagScreen2::exitEndsTheProgram()
 {
     QFETCH(QString, how);
     showWindow();
-    QPushButton *exit = control<QPushButton>(QStringLiteral("cmdClose"));
-    if (how == QLatin1String("click"))
+    QPushButton *exit = control<QPushButton>(u"cmdClose"_s);
+    if (how == "click"_L1)
         QTest::mouseClick(exit, Qt::LeftButton);
-    else if (how == QLatin1String("enter"))
+    else if (how == "enter"_L1)
         QTest::keyClick(exit, Qt::Key_Return);
-    else if (how == QLatin1String("alt-x"))
+    else if (how == "alt-x"_L1)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
     else
-        frmNagScreen2->close();
+        support::frmNagScreen2->close();
     // A mnemonic animates the press, so the click comes a moment later.
-    QTRY_VERIFY(!frmNagScreen2.isLoaded());
+    QTRY_VERIFY(!support::frmNagScreen2.isLoaded());
     QCOMPARE(m_desktop->ends, 1);
 }
 

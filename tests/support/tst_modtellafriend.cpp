@@ -5,6 +5,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 using support::Referral;
 
 Q_DECLARE_METATYPE(Referral)
@@ -15,8 +17,7 @@ const QString product = QLatin1String(buildfacts::siteScheme) + "://forum.test/"
 
 Referral filledIn()
 {
-    return {QStringLiteral("Ann"), QStringLiteral("ann@home.example"), QStringLiteral("Hello"), QStringLiteral("Cy"),
-            QStringLiteral("cy@work.example")};
+    return {u"Ann"_s, u"ann@home.example"_s, u"Hello"_s, u"Cy"_s, u"cy@work.example"_s};
 }
 
 // The five typed values in the order of their keys taf1 to taf5.
@@ -27,13 +28,12 @@ constexpr QString Referral::*typedFields[] = {&Referral::referrerName, &Referral
 // values of filledIn().
 QString addressWith(int key, const QString &encodedValue)
 {
-    QStringList values{QStringLiteral("Ann"), QStringLiteral("ann%40home.example"), QStringLiteral("Hello"),
-                       QStringLiteral("Cy"), QStringLiteral("cy%40work.example")};
+    QStringList values{u"Ann"_s, u"ann%40home.example"_s, u"Hello"_s, u"Cy"_s, u"cy%40work.example"_s};
     values[key - 1] = encodedValue;
     QString address = product + buildfacts::pageScript + "kelv-refer-a-friend";
     for (int i = 0; i < values.size(); ++i)
-        address += QStringLiteral("&taf%1=").arg(i + 1) + values.at(i);
-    return address + QLatin1String("&taf6=") + product;
+        address += u"&taf%1="_s.arg(i + 1) + values.at(i);
+    return address + "&taf6="_L1 + product;
 }
 
 } // namespace
@@ -82,9 +82,8 @@ void TestModTellAFriend::firstUnfilledValueIsReported()
 
 void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
 {
-    const Referral referral{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                            QStringLiteral("e")};
-    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
+    const Referral referral{u"A"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
+    QCOMPARE(support::referralAddress(referral, u"forum.test"_s),
              product + buildfacts::pageScript
                  + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6=" + product);
 }
@@ -95,13 +94,13 @@ void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("encoded");
     const std::pair<const char *, std::pair<QString, QString>> cases[] = {
-        {"ampersand", {QStringLiteral("Ann & Bob"), QStringLiteral("Ann%20%26%20Bob")}},
-        {"hash", {QStringLiteral("Ann#2"), QStringLiteral("Ann%232")}},
-        {"equals sign", {QStringLiteral("taf5=x"), QStringLiteral("taf5%3Dx")}},
-        {"CR LF", {QStringLiteral("Ann\r\nBob"), QStringLiteral("Ann%0D%0ABob")}},
-        {"non-ASCII name", {QString::fromUtf8("Zoë Łukasz"), QStringLiteral("Zo%C3%AB%20%C5%81ukasz")}},
-        {"plus, percent and slash", {QStringLiteral("1+1%/2"), QStringLiteral("1%2B1%25%2F2")}},
-        {"unreserved characters stay", {QStringLiteral("a-b.c_d~E9"), QStringLiteral("a-b.c_d~E9")}},
+        {"ampersand", {u"Ann & Bob"_s, u"Ann%20%26%20Bob"_s}},
+        {"hash", {u"Ann#2"_s, u"Ann%232"_s}},
+        {"equals sign", {u"taf5=x"_s, u"taf5%3Dx"_s}},
+        {"CR LF", {u"Ann\r\nBob"_s, u"Ann%0D%0ABob"_s}},
+        {"non-ASCII name", {QString::fromUtf8("Zoë Łukasz"), u"Zo%C3%AB%20%C5%81ukasz"_s}},
+        {"plus, percent and slash", {u"1+1%/2"_s, u"1%2B1%25%2F2"_s}},
+        {"unreserved characters stay", {u"a-b.c_d~E9"_s, u"a-b.c_d~E9"_s}},
     };
     for (int key = 1; key <= 5; ++key) {
         for (const auto &[name, values] : cases)
@@ -116,15 +115,14 @@ void TestModTellAFriend::typedCharactersCannotBreakTheAddress()
     QFETCH(QString, encoded);
     Referral referral = filledIn();
     referral.*typedFields[key - 1] = value;
-    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")), addressWith(key, encoded));
+    QCOMPARE(support::referralAddress(referral, u"forum.test"_s), addressWith(key, encoded));
 }
 
 void TestModTellAFriend::aMegabyteValueIsSentWhole()
 {
     Referral referral = filledIn();
     referral.referrerName = QString(1 << 20, u'&');
-    QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
-             addressWith(1, QStringLiteral("%26").repeated(1 << 20)));
+    QCOMPARE(support::referralAddress(referral, u"forum.test"_s), addressWith(1, u"%26"_s.repeated(1 << 20)));
 }
 
 QTEST_GUILESS_MAIN(TestModTellAFriend)

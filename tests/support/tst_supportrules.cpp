@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 class TestSupportRules : public QObject {
     Q_OBJECT
 
@@ -89,8 +91,8 @@ void TestSupportRules::emailAddressesAreChecked_data()
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("message");
-    const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
-    const QString proper = QStringLiteral("Please Enter Proper Email Address");
+    const QString distinct = u"Please Enter Distinct Email Addresses"_s;
+    const QString proper = u"Please Enter Proper Email Address"_s;
     QTest::newRow("both empty") << ""
                                 << "" << distinct;
     QTest::newRow("both at their prompts") << "Your Email Address"

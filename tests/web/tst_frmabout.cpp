@@ -1,6 +1,6 @@
 #include "fixture/WindowTest.h"
-#include "forms/Forms.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
 #include "web/FrmAbout.h"
@@ -16,24 +16,26 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs the steps inside the about window's modal loop, then unloads it if they
 // left it open, so that a failing step cannot hang the test.
-void whileAboutShown(const std::function<void(FrmAbout &)> &steps)
+void whileAboutShown(const std::function<void(web::FrmAbout &)> &steps)
 {
     QTimer::singleShot(0, [steps] {
-        steps(frmAbout.get());
-        frmAbout.Unload();
+        steps(web::frmAbout.get());
+        web::frmAbout.Unload();
     });
-    frmAbout.ShowModal();
+    web::frmAbout.ShowModal();
 }
 
-QStringList shownContent(const FrmAbout &about)
+QStringList shownContent(const web::FrmAbout &about)
 {
     QStringList content{about.windowTitle()};
     for (const QLabel *label : about.findChildren<QLabel *>())
-        content << label->objectName() + QLatin1Char('=') + label->text();
+        content << label->objectName() + u'=' + label->text();
     return content;
 }
 
@@ -61,9 +63,9 @@ private slots:
     {
         QFETCH(int, key);
         bool closed = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             QTest::keyClick(&about, Qt::Key(key));
-            closed = !frmAbout.isLoaded();
+            closed = !web::frmAbout.isLoaded();
         });
         QVERIFY(closed);
     }
@@ -71,9 +73,9 @@ private slots:
     void closeBoxUnloads()
     {
         bool closed = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             about.close();
-            closed = !frmAbout.isLoaded();
+            closed = !web::frmAbout.isLoaded();
         });
         QVERIFY(closed);
     }
@@ -82,9 +84,9 @@ private slots:
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("home page") << QStringLiteral("lblHomePage") << QStringLiteral("home-page");
+        QTest::newRow("home page") << u"lblHomePage"_s << u"home-page"_s;
         QTest::newRow("more details opens the fully branded page, not co-branding")
-            << QStringLiteral("lblCobrand") << QStringLiteral("fully-branded");
+            << u"lblCobrand"_s << u"fully-branded"_s;
     }
 
     void links()
@@ -92,11 +94,11 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, pageKey);
         bool stillModal = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             QLabel *label = about.findChild<QLabel *>(link);
             QVERIFY(label);
             QTest::mouseClick(label, Qt::LeftButton);
-            stillModal = frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
+            stillModal = web::frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
         });
         QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(pageKey)});
         QVERIFY(stillModal);
@@ -107,15 +109,15 @@ private slots:
         QStringList first;
         QStringList second;
         bool pictureShown = false;
-        whileAboutShown([&](FrmAbout &about) {
+        whileAboutShown([&](web::FrmAbout &about) {
             first = shownContent(about);
-            const QLabel *picture = about.findChild<QLabel *>(QStringLiteral("Picture1"));
+            const QLabel *picture = about.findChild<QLabel *>(u"Picture1"_s);
             pictureShown = picture && !picture->pixmap().isNull();
         });
-        whileAboutShown([&](FrmAbout &about) { second = shownContent(about); });
+        whileAboutShown([&](web::FrmAbout &about) { second = shownContent(about); });
         QCOMPARE(second, first);
-        QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + web::host()));
-        QVERIFY(first.contains(QStringLiteral("lblCobrand= Click here for more details.")));
+        QVERIFY(first.contains("lblHomePage=Click here to visit "_L1 + web::host()));
+        QVERIFY(first.contains(u"lblCobrand= Click here for more details."_s));
         QVERIFY(pictureShown);
     }
 
@@ -131,9 +133,9 @@ private slots:
         int linkWidth = 0;
         QRect window;
         QList<QRect> others;
-        whileAboutShown([&](FrmAbout &about) {
-            const QLabel *label = about.findChild<QLabel *>(QStringLiteral("Label1"));
-            const QLabel *homePage = about.findChild<QLabel *>(QStringLiteral("lblHomePage"));
+        whileAboutShown([&](web::FrmAbout &about) {
+            const QLabel *label = about.findChild<QLabel *>(u"Label1"_s);
+            const QLabel *homePage = about.findChild<QLabel *>(u"lblHomePage"_s);
             description = label->geometry();
             QTextLayout layout(label->text(), label->font());
             QTextOption wrapping;
@@ -160,9 +162,8 @@ private slots:
         const bool onTheLastLine = qAbs(lastLine.center().y() - QRectF(link).center().y()) <= 2;
         if (onTheLastLine) {
             QVERIFY2(lastLine.right() < link.left(),
-                     qPrintable(QStringLiteral("the last line ends at %1, the link starts at %2")
-                                    .arg(lastLine.right())
-                                    .arg(link.left())));
+                     qPrintable(
+                         u"the last line ends at %1, the link starts at %2"_s.arg(lastLine.right()).arg(link.left())));
         } else {
             QVERIFY2(link.top() >= lastLine.bottom() && link.left() == description.left(),
                      "the link is neither on the last line nor on the next");
@@ -175,18 +176,18 @@ private slots:
 
     void aboutMenuWaitsForTheModalWindow()
     {
-        frmMain.Show();
-        QAction *mnuAbout = frmMain->findChild<QAction *>(QStringLiteral("mnuAbout"));
+        reading::frmMain.Show();
+        QAction *mnuAbout = reading::frmMain->findChild<QAction *>(u"mnuAbout"_s);
         QVERIFY(mnuAbout);
         bool shownModal = false;
         QTimer::singleShot(0, [&] {
-            shownModal = qobject_cast<FrmAbout *>(QApplication::activeModalWidget()) != nullptr;
-            frmAbout.Unload();
+            shownModal = qobject_cast<web::FrmAbout *>(QApplication::activeModalWidget()) != nullptr;
+            web::frmAbout.Unload();
         });
         mnuAbout->trigger();
         QVERIFY(shownModal);
-        QVERIFY(!frmAbout.isLoaded());
-        QVERIFY(frmMain.isLoaded());
+        QVERIFY(!web::frmAbout.isLoaded());
+        QVERIFY(reading::frmMain.isLoaded());
         forms::UnloadAllAndEnd();
     }
 };

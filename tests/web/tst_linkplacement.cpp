@@ -4,15 +4,17 @@
 #include <QTest>
 #include <QtMath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum class Place { Designed, EndOfLastLine, OwnLine };
 
-const QString words = QStringLiteral("home of Velmora Softwares.");
+const QString words = u"home of Velmora Softwares."_s;
 
 QFont textFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(u"DejaVu Sans"_s);
     font.setPixelSize(11);
     return font;
 }

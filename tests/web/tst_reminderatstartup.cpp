@@ -1,8 +1,8 @@
 #include "app/StartUp.h"
 #include "fixture/WindowTest.h"
-#include "forms/Application.h"
-#include "forms/Forms.h"
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
+#include "platform/ProductFacts.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
 #include "reading/FrmMain.h"
@@ -11,11 +11,13 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
+    return platform::applicationName() + "/Settings/"_L1 + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace
@@ -36,11 +38,10 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("first start") << QString() << 0 << QStringLiteral("2026-12-08");
-        QTest::newRow("quiet start") << QStringLiteral("2026-12-01") << 0 << QStringLiteral("2026-12-01");
-        QTest::newRow("due start") << QStringLiteral("2026-11-23") << 1 << QStringLiteral("2026-12-08");
-        QTest::newRow("due after the clock was set back")
-            << QStringLiteral("2027-06-01") << 1 << QStringLiteral("2026-12-08");
+        QTest::newRow("first start") << QString() << 0 << u"2026-12-08"_s;
+        QTest::newRow("quiet start") << u"2026-12-01"_s << 0 << u"2026-12-01"_s;
+        QTest::newRow("due start") << u"2026-11-23"_s << 1 << u"2026-12-08"_s;
+        QTest::newRow("due after the clock was set back") << u"2027-06-01"_s << 1 << u"2026-12-08"_s;
     }
 
     void startAsksAtMostOnce()
@@ -52,7 +53,7 @@ private slots:
             m_desktop->stored.insert(reminderKey(), platform::EncodeSetting(stored));
         bool entryWindowLoadedWhenAsked = false;
         m_desktop->whileMessageShown = [&](const RecordingPlatform::Message &) {
-            entryWindowLoadedWhenAsked = frmMain.isLoaded();
+            entryWindowLoadedWhenAsked = reading::frmMain.isLoaded();
         };
 
         app::StartUp();
@@ -60,7 +61,7 @@ private slots:
         QCOMPARE(m_desktop->messages.size(), questions);
         QVERIFY(!entryWindowLoadedWhenAsked);
         QCOMPARE(platform::DecodeSetting(m_desktop->stored.value(reminderKey())), storedAfter);
-        QVERIFY(frmMain.isLoaded());
+        QVERIFY(reading::frmMain.isLoaded());
         forms::UnloadAllAndEnd();
     }
 
@@ -69,9 +70,9 @@ private slots:
         app::StartUp();
         QVERIFY(m_desktop->messages.isEmpty());
 
-        frmMain.Unload();
+        reading::frmMain.Unload();
         m_desktop->date = m_desktop->date.addDays(15);
-        frmMain.Show();
+        reading::frmMain.Show();
 
         QCOMPARE(m_desktop->messages.size(), 1);
         forms::UnloadAllAndEnd();

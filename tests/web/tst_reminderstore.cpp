@@ -1,4 +1,4 @@
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The reminder's key and date on a real settings file, kept in a temporary
 // directory instead of the user's configuration.
@@ -26,9 +28,9 @@ private slots:
     void valueComesBackExactly_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("ISO date") << QStringLiteral("2026-12-08");
-        QTest::newRow("every digit and separator") << QStringLiteral("0123456789-/. ");
-        QTest::newRow("codes the page leaves undefined") << QStringLiteral(",8:;H");
+        QTest::newRow("ISO date") << u"2026-12-08"_s;
+        QTest::newRow("every digit and separator") << u"0123456789-/. "_s;
+        QTest::newRow("codes the page leaves undefined") << u",8:;H"_s;
     }
 
     void valueComesBackExactly()
@@ -36,35 +38,34 @@ private slots:
         QFETCH(QString, text);
         const QString key = platform::EncodeSetting(u"Duration");
         const QString value = platform::EncodeSetting(text);
-        const QString application = forms::applicationName();
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        const QString application = platform::applicationName();
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
 
-        QVERIFY(store.write(application, QStringLiteral("Settings"), key, value));
+        QVERIFY(store.write(application, u"Settings"_s, key, value));
 
         QSettings reader(freshCopy(), QSettings::IniFormat);
-        reader.beginGroup(QStringLiteral("Settings"));
+        reader.beginGroup(u"Settings"_s);
         QCOMPARE(reader.childKeys(), QStringList{key});
         QCOMPARE(reader.value(key).toString(), value);
-        QCOMPARE(platform::DecodeSetting(store.read(application, QStringLiteral("Settings"), key)), text);
+        QCOMPARE(platform::DecodeSetting(store.read(application, u"Settings"_s, key)), text);
     }
 
     void absentKeyReadsEmpty()
     {
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
         const QString key = platform::EncodeSetting(u"Duration");
-        QCOMPARE(store.read(forms::applicationName(), QStringLiteral("Settings"), key), QString());
+        QCOMPARE(store.read(platform::applicationName(), u"Settings"_s, key), QString());
     }
 
     void writeIntoAnUncreatableFolderFails()
     {
-        QFile blocker(m_home.filePath(QStringLiteral("blocker")));
+        QFile blocker(m_home.filePath(u"blocker"_s));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         // Even root cannot make a folder below a plain file.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + QLatin1String("/home"));
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
-        const bool written = store.write(forms::applicationName(), QStringLiteral("Settings"), QStringLiteral("key"),
-                                         QStringLiteral("value"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName() + "/home"_L1);
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
+        const bool written = store.write(platform::applicationName(), u"Settings"_s, u"key"_s, u"value"_s);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
         QVERIFY(!written);
     }
@@ -72,10 +73,10 @@ private slots:
     void startsAskOnlyOnceTheFileDateIsDue()
     {
         RecordingPlatform recording;
-        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
         // The recording platform puts back what it replaced when it goes.
         platform::install({&recording, &recording, &store, &recording, &recording, &recording, &recording});
-        const QString key = QLatin1String("Settings/") + platform::EncodeSetting(u"Duration");
+        const QString key = "Settings/"_L1 + platform::EncodeSetting(u"Duration");
 
         // Each start runs the check twice.
         web::UpdateReminderCheck();
@@ -87,7 +88,7 @@ private slots:
             QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));
         }
 
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::applicationName())
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, platform::applicationName())
             .setValue(key, platform::EncodeSetting(u"2026-11-23"));
         web::UpdateReminderCheck();
         web::UpdateReminderCheck();
@@ -97,13 +98,13 @@ private slots:
     }
 
 private:
-    QString settingsFile() const { return m_home.filePath(forms::applicationName() + QLatin1String(".conf")); }
+    QString settingsFile() const { return m_home.filePath(platform::applicationName() + ".conf"_L1); }
 
     // A file no settings object of this process has read, so what it gives
     // back comes from the disk and not from a cache. A failed copy reads empty.
     QString freshCopy()
     {
-        const QString copy = m_home.filePath(QStringLiteral("copy%1.conf").arg(++m_copies));
+        const QString copy = m_home.filePath(u"copy%1.conf"_s.arg(++m_copies));
         QFile::copy(settingsFile(), copy);
         return copy;
     }

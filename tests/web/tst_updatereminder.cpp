@@ -1,4 +1,4 @@
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
 #include "web/Site.h"
@@ -6,16 +6,18 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using web::ReminderStep;
 
 namespace {
 
 // Stands for a key that is not in the store at all.
-const QString absent = QStringLiteral("(absent)");
+const QString absent = u"(absent)"_s;
 
 QString reminderKey()
 {
-    return forms::applicationName() + QLatin1String("/Settings/") + platform::EncodeSetting(u"Duration");
+    return platform::applicationName() + "/Settings/"_L1 + platform::EncodeSetting(u"Duration");
 }
 
 } // namespace
@@ -31,29 +33,26 @@ private slots:
         QTest::addColumn<ReminderStep>("step");
         const QDate today(2026, 12, 8);
         QTest::newRow("first run") << QString() << today << ReminderStep::StoreFirstDate;
-        QTest::newRow("same day") << QStringLiteral("2026-12-08") << today << ReminderStep::Quiet;
-        QTest::newRow("14 days before") << QStringLiteral("2026-11-24") << today << ReminderStep::Quiet;
-        QTest::newRow("14 days after") << QStringLiteral("2026-12-22") << today << ReminderStep::Quiet;
-        QTest::newRow("15 days before") << QStringLiteral("2026-11-23") << today << ReminderStep::Ask;
-        QTest::newRow("15 days after") << QStringLiteral("2026-12-23") << today << ReminderStep::Ask;
-        QTest::newRow("15 days across a year end")
-            << QStringLiteral("2026-12-20") << QDate(2027, 1, 4) << ReminderStep::Ask;
-        QTest::newRow("far future after the clock was set back")
-            << QStringLiteral("2099-01-01") << today << ReminderStep::Ask;
-        QTest::newRow("damaged value") << QStringLiteral("not a date") << today << ReminderStep::Quiet;
-        QTest::newRow("short date of a locale") << QStringLiteral("11/23/2026") << today << ReminderStep::Quiet;
-        QTest::newRow("impossible day") << QStringLiteral("2026-02-30") << today << ReminderStep::Quiet;
-        QTest::newRow("time after the date") << QStringLiteral("2026-11-23T10:00:00") << today << ReminderStep::Quiet;
-        QTest::newRow("space after the date") << QStringLiteral("2026-11-23 ") << today << ReminderStep::Quiet;
-        QTest::newRow("signed year") << QStringLiteral("+2026-11-23") << today << ReminderStep::Quiet;
+        QTest::newRow("same day") << u"2026-12-08"_s << today << ReminderStep::Quiet;
+        QTest::newRow("14 days before") << u"2026-11-24"_s << today << ReminderStep::Quiet;
+        QTest::newRow("14 days after") << u"2026-12-22"_s << today << ReminderStep::Quiet;
+        QTest::newRow("15 days before") << u"2026-11-23"_s << today << ReminderStep::Ask;
+        QTest::newRow("15 days after") << u"2026-12-23"_s << today << ReminderStep::Ask;
+        QTest::newRow("15 days across a year end") << u"2026-12-20"_s << QDate(2027, 1, 4) << ReminderStep::Ask;
+        QTest::newRow("far future after the clock was set back") << u"2099-01-01"_s << today << ReminderStep::Ask;
+        QTest::newRow("damaged value") << u"not a date"_s << today << ReminderStep::Quiet;
+        QTest::newRow("short date of a locale") << u"11/23/2026"_s << today << ReminderStep::Quiet;
+        QTest::newRow("impossible day") << u"2026-02-30"_s << today << ReminderStep::Quiet;
+        QTest::newRow("time after the date") << u"2026-11-23T10:00:00"_s << today << ReminderStep::Quiet;
+        QTest::newRow("space after the date") << u"2026-11-23 "_s << today << ReminderStep::Quiet;
+        QTest::newRow("signed year") << u"+2026-11-23"_s << today << ReminderStep::Quiet;
         QTest::newRow("digits of another script")
-            << QStringLiteral("\u0662\u0660\u0662\u0666-\u0661\u0661-\u0662\u0663") << today << ReminderStep::Quiet;
-        QTest::newRow("one-digit month") << QStringLiteral("2026-1-023") << today << ReminderStep::Quiet;
-        QTest::newRow("sign inside the day") << QStringLiteral("2026-11-+3") << today << ReminderStep::Quiet;
-        QTest::newRow("slash for a digit of the day")
-            << QStringLiteral("2026-11-1/") << QDate(2026, 12, 30) << ReminderStep::Quiet;
-        QTest::newRow("year zero") << QStringLiteral("0000-11-23") << today << ReminderStep::Quiet;
-        QTest::newRow("month thirteen") << QStringLiteral("2026-13-23") << today << ReminderStep::Quiet;
+            << u"\u0662\u0660\u0662\u0666-\u0661\u0661-\u0662\u0663"_s << today << ReminderStep::Quiet;
+        QTest::newRow("one-digit month") << u"2026-1-023"_s << today << ReminderStep::Quiet;
+        QTest::newRow("sign inside the day") << u"2026-11-+3"_s << today << ReminderStep::Quiet;
+        QTest::newRow("slash for a digit of the day") << u"2026-11-1/"_s << QDate(2026, 12, 30) << ReminderStep::Quiet;
+        QTest::newRow("year zero") << u"0000-11-23"_s << today << ReminderStep::Quiet;
+        QTest::newRow("month thirteen") << u"2026-13-23"_s << today << ReminderStep::Quiet;
     }
 
     void step()
@@ -68,9 +67,9 @@ private slots:
     {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("text");
-        QTest::newRow("single-digit month and day") << QDate(2026, 1, 5) << QStringLiteral("2026-01-05");
-        QTest::newRow("leap day") << QDate(2028, 2, 29) << QStringLiteral("2028-02-29");
-        QTest::newRow("year below 1000") << QDate(999, 3, 1) << QStringLiteral("0999-03-01");
+        QTest::newRow("single-digit month and day") << QDate(2026, 1, 5) << u"2026-01-05"_s;
+        QTest::newRow("leap day") << QDate(2028, 2, 29) << u"2028-02-29"_s;
+        QTest::newRow("year below 1000") << QDate(999, 3, 1) << u"0999-03-01"_s;
     }
 
     void dateText()
@@ -91,22 +90,21 @@ private slots:
         QTest::addColumn<QString>("storedAfter");
         QTest::addColumn<bool>("downloadOpened");
         QTest::newRow("first run stores today without asking")
-            << absent << false << false << false << 1 << QStringLiteral("2026-12-08") << false;
+            << absent << false << false << false << 1 << u"2026-12-08"_s << false;
         QTest::newRow("empty value counts as a first run")
-            << QString() << false << false << false << 1 << QStringLiteral("2026-12-08") << false;
+            << QString() << false << false << false << 1 << u"2026-12-08"_s << false;
         QTest::newRow("14 days before stays quiet and writes nothing")
-            << QStringLiteral("2026-11-24") << false << false << false << 0 << QStringLiteral("2026-11-24") << false;
+            << u"2026-11-24"_s << false << false << false << 0 << u"2026-11-24"_s << false;
         QTest::newRow("due, No stores today and opens nothing")
-            << QStringLiteral("2026-11-23") << false << false << true << 1 << QStringLiteral("2026-12-08") << false;
+            << u"2026-11-23"_s << false << false << true << 1 << u"2026-12-08"_s << false;
         QTest::newRow("due, Yes stores today and opens the download page")
-            << QStringLiteral("2026-11-23") << false << true << true << 1 << QStringLiteral("2026-12-08") << true;
+            << u"2026-11-23"_s << false << true << true << 1 << u"2026-12-08"_s << true;
         QTest::newRow("date in the future asks too")
-            << QStringLiteral("2026-12-23") << false << false << true << 1 << QStringLiteral("2026-12-08") << false;
-        QTest::newRow("damaged value is left alone")
-            << QStringLiteral("8/12") << false << true << false << 0 << QStringLiteral("8/12") << false;
+            << u"2026-12-23"_s << false << false << true << 1 << u"2026-12-08"_s << false;
+        QTest::newRow("damaged value is left alone") << u"8/12"_s << false << true << false << 0 << u"8/12"_s << false;
         QTest::newRow("failing first write ends quietly") << absent << true << false << false << 1 << absent << false;
         QTest::newRow("failing write after Yes opens nothing")
-            << QStringLiteral("2026-11-23") << true << true << true << 1 << QStringLiteral("2026-11-23") << false;
+            << u"2026-11-23"_s << true << true << true << 1 << u"2026-11-23"_s << false;
     }
 
     void check()
@@ -146,8 +144,8 @@ private slots:
         QCOMPARE(platform.messages.size(), 1);
         const RecordingPlatform::Message &message = platform.messages.first();
         QCOMPARE(message.text,
-                 QStringLiteral("There maybe an update to this software available\r"
-                                "Do you want to check for an update?"));
+                 u"There maybe an update to this software available\r"
+                 u"Do you want to check for an update?"_s);
         QCOMPARE(message.icon, platform::Icon::Information);
         QCOMPARE(message.buttons, platform::Buttons::YesNo);
     }

@@ -31,20 +31,16 @@ protected:
 
 private:
     friend void load(Form &form);
-    friend void show(Form &form);
-    friend void hide(Form &form);
-    friend bool isShowPending(const Form &form);
     QWidget &m_window;
     // Goes with the Form, not the widget: the widget's own destructor still
     // sends it events after the Form part of the window is gone.
     std::unique_ptr<QObject> m_closeToUnload;
     bool m_unloading = false;
-    bool m_showPending = false;
 };
 
 // Takes a freshly built window into the collection: fixed size, centred, the
-// program's caption and icon, and the close box turned into an unload; then
-// runs Form_Load.
+// program's caption and icon, text boxes that take a paste whole, and the close
+// box turned into an unload; then runs Form_Load.
 void load(Form &form);
 
 // The loaded windows, first loaded first.
@@ -60,9 +56,6 @@ bool isLoaded(const Form *form);
 // that the one shown comes before it goes.
 void show(Form &form);
 void hide(Form &form);
-
-// Shown, but waiting for the current action to end before it comes on screen.
-bool isShowPending(const Form &form);
 
 // Shows the window as a modal one and returns once it is unloaded.
 void showModal(Form &form);

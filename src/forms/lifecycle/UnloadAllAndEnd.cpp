@@ -1,6 +1,6 @@
-#include "forms/UnloadAllAndEnd.h"
+#include "forms/lifecycle/UnloadAllAndEnd.h"
 
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
 #include "platform/Platform.h"
 
 namespace forms {

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace forms {
+
 // A label that works as a link: a pointing hand over it, and a click. A screen
 // reader sees a link whose press action does what the click does.
 class LinkLabel : public QLabel {
@@ -16,3 +18,5 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
+
+} // namespace forms

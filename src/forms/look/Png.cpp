@@ -1,7 +1,10 @@
-#include "forms/Png.h"
+#include "forms/look/Png.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QPixmapCache>
+
+using namespace Qt::StringLiterals;
 
 namespace forms {
 
@@ -15,6 +18,15 @@ QPixmap pngPixmap(const QString &path)
     pixmap = QPixmap::fromImage(reader.read());
     QPixmapCache::insert(path, pixmap);
     return pixmap;
+}
+
+QIcon programIcon()
+{
+    const QDir icons(u":/icons"_s);
+    QIcon icon;
+    for (const QString &name : icons.entryList())
+        icon.addPixmap(pngPixmap(icons.filePath(name)));
+    return icon;
 }
 
 } // namespace forms

@@ -1,22 +1,28 @@
-#include "forms/Forms.h"
+#include "forms/lifecycle/Forms.h"
+#include "forms/lifecycle/Forms_p.h"
 
-#include "forms/Application.h"
-#include "forms/Png.h"
+#include "forms/look/Png.h"
+#include "platform/ProductFacts.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace forms {
 
 namespace {
 
 QList<Form *> collection;
+// Shown, waiting for the current action to end.
+QList<Form *> pendingShows;
 
 // The close box, Alt+F4 and the system menu's Close all arrive as a close event.
 class CloseToUnload final : public QObject {
@@ -55,11 +61,6 @@ bool unloadHandlerRunning()
     return std::any_of(collection.cbegin(), collection.cend(), [](const Form *form) { return form->isUnloading(); });
 }
 
-bool anyShowPending()
-{
-    return std::any_of(collection.cbegin(), collection.cend(), [](const Form *form) { return isShowPending(*form); });
-}
-
 void centre(QWidget &window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -89,6 +90,7 @@ Form::Form(QWidget &window)
 Form::~Form()
 {
     collection.removeOne(this);
+    pendingShows.removeOne(this);
 }
 
 void Form::Unload()
@@ -98,8 +100,9 @@ void Form::Unload()
     m_unloading = true;
     Form_Unload();
     collection.removeOne(this);
+    pendingShows.removeOne(this);
     // Destroying the widget takes it off the screen, after any pending show.
-    if (!anyShowPending())
+    if (pendingShows.isEmpty())
         m_window.hide();
     m_window.deleteLater();
 }
@@ -108,8 +111,11 @@ void load(Form &form)
 {
     QWidget &window = form.window();
     window.setFixedSize(window.size());
-    window.setWindowTitle(forms::windowCaption());
-    window.setWindowIcon(forms::pngPixmap(QStringLiteral(":/orvane.png")));
+    window.setWindowTitle(platform::windowCaption());
+    window.setWindowIcon(programIcon());
+    // A paste is taken whole: Qt would keep only its first 32,767 characters.
+    for (QLineEdit *box : window.findChildren<QLineEdit *>())
+        box->setMaxLength(std::numeric_limits<int>::max());
     form.m_closeToUnload = std::make_unique<CloseToUnload>(form);
     window.installEventFilter(form.m_closeToUnload.get());
     centre(window);
@@ -129,22 +135,21 @@ bool isLoaded(const Form *form)
 
 void show(Form &form)
 {
-    if (form.m_window.isVisible() || form.m_showPending)
+    if (form.window().isVisible() || detail::isShowPending(form))
         return;
     if (!unloadHandlerRunning()) {
-        form.m_window.show();
+        form.window().show();
         return;
     }
-    form.m_showPending = true;
+    pendingShows.append(&form);
     // Qt deletes the marker once control is back in the event loop that ran
     // this action, not in the loop of a message box the action opens.
     auto *marker = new QObject;
     QObject::connect(marker, &QObject::destroyed, [] {
-        for (Form *pending : loaded()) {
-            if (pending->m_showPending) {
-                pending->m_showPending = false;
-                pending->m_window.show();
-            }
+        const QList<Form *> pending = std::exchange(pendingShows, {});
+        for (Form *loadedForm : loaded()) {
+            if (pending.contains(loadedForm))
+                loadedForm->window().show();
         }
     });
     marker->deleteLater();
@@ -152,14 +157,18 @@ void show(Form &form)
 
 void hide(Form &form)
 {
-    form.m_showPending = false;
-    form.m_window.hide();
+    pendingShows.removeOne(&form);
+    form.window().hide();
 }
+
+namespace detail {
 
 bool isShowPending(const Form &form)
 {
-    return form.m_showPending;
+    return pendingShows.contains(&form);
 }
+
+} // namespace detail
 
 void showModal(Form &form)
 {

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QLabel;
 class QWidget;
 
 namespace forms {
@@ -36,6 +37,12 @@ void paintInDesignColours(QWidget &widget, std::initializer_list<std::pair<QPale
 // which its design's text colour was chosen: a dark desktop's face would leave
 // the text unreadable.
 void pinClassicButtonFace(QWidget &widget);
+
+// The site visit the entry and result windows offer: white, underlined.
+void showAsWhiteLink(QLabel &label);
+
+// The editions they offer: blue, bold and underlined on the classic button face.
+void showAsOfferOnButtonFace(QLabel &label);
 
 // Text boxes and buttons draw their frames from the window colour; these take
 // the desktop's, not that of the coloured panel they sit on.

@@ -1,12 +1,15 @@
-#include "forms/Look.h"
+#include "forms/look/Look.h"
 
-#include "forms/DesignStyle.h"
+#include "forms/look/DesignStyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QWidget>
 
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace forms {
 
@@ -19,11 +22,11 @@ QString installedFamily(DesignFamily family)
 {
     static const std::array<QString, 2> installed = [] {
         const QStringList families = QFontDatabase::families();
-        const QString standIn = families.contains(QLatin1String("DejaVu Sans"))
-            ? QStringLiteral("DejaVu Sans")
+        const QString standIn = families.contains("DejaVu Sans"_L1)
+            ? u"DejaVu Sans"_s
             : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
         const auto pick = [&](const QString &designed) { return families.contains(designed) ? designed : standIn; };
-        return std::array<QString, 2>{pick(QStringLiteral("Verdana")), pick(QStringLiteral("MS Sans Serif"))};
+        return std::array<QString, 2>{pick(u"Verdana"_s), pick(u"MS Sans Serif"_s)};
     }();
     return installed[static_cast<std::size_t>(family)];
 }
@@ -63,6 +66,25 @@ void pinClassicButtonFace(QWidget &widget)
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Button, QColor(212, 208, 200));
     widget.setPalette(palette);
+}
+
+void showAsWhiteLink(QLabel &label)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label.setPalette(palette);
+    label.setFont(designFont(DesignFamily::Verdana, 9, Emphasis::Underline));
+}
+
+void showAsOfferOnButtonFace(QLabel &label)
+{
+    pinClassicButtonFace(label);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    label.setPalette(palette);
+    label.setBackgroundRole(QPalette::Button);
+    label.setAutoFillBackground(true);
+    label.setFont(designFont(DesignFamily::Verdana, 8.25, Emphasis::Bold | Emphasis::Underline));
 }
 
 void frameInDesktopColours(std::initializer_list<QWidget *> widgets)

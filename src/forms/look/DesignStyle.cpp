@@ -1,6 +1,6 @@
-#include "forms/DesignStyle.h"
+#include "forms/look/DesignStyle.h"
 
-#include "forms/Png.h"
+#include "forms/look/Png.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -9,6 +9,8 @@
 #include <QStyleOption>
 #include <QWidget>
 #include <qdrawutil.h>
+
+using namespace Qt::StringLiterals;
 
 namespace forms {
 
@@ -93,8 +95,9 @@ QIcon DesignStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption 
     if (standardIcon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     const Qt::LayoutDirection direction = widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
-    const QString name = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
-                             .arg(direction == Qt::RightToLeft ? QStringLiteral("rtl-") : QString());
+    // Qt's own images, not promised: tst_qtinternals tells when they move.
+    const QString name = u":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png"_s.arg(
+        direction == Qt::RightToLeft ? u"rtl-"_s : QString());
     QIcon icon;
     for (const int size : {8, 16, 32}) {
         const QPixmap pixmap = pngPixmap(name.arg(size));
@@ -119,7 +122,7 @@ void DesignStyle::drawFrame(const QStyleOptionGroupBox &option, QPainter &painte
     caption.setBold(true);
     const QFontMetrics metrics(caption, painter.device());
     QRect label = subControlRect(CC_GroupBox, &option, SC_GroupBoxLabel, widget);
-    const QSize spaced(metrics.size(Qt::TextShowMnemonic, option.text + QLatin1Char(' ')).width(), metrics.height());
+    const QSize spaced(metrics.size(Qt::TextShowMnemonic, option.text + u' ').width(), metrics.height());
     label.setSize(label.size().expandedTo(spaced));
     painter.save();
     painter.setFont(caption);
@@ -153,12 +156,12 @@ QRect DesignStyle::frameRect(const QStyleOption &option, const QWidget *widget) 
 // image plugin, and libjpeg, to ask each whether it reads the file. This is the
 // same image read as a PNG, drawn where Fusion draws it. Other styles draw
 // frames of their own (Windows' etched ones); there it is drawn as Fusion's.
+// Should tst_qtinternals find the image moved, Fusion's look is drawn by hand.
 void DesignStyle::drawFrameLine(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
 {
     const QRect rect = frameRect(option, widget);
-    if (baseStyle()->name() == QLatin1String("fusion")) {
-        const QPixmap frame =
-            pngPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (baseStyle()->name() == "fusion"_L1) {
+        const QPixmap frame = pngPixmap(u":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"_s);
         if (!frame.isNull()) {
             qDrawBorderPixmap(&painter, rect, QMargins(6, 6, 6, 6), frame);
             return;

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-namespace forms {
+// The facts the build was configured with, for every floor: the one door to
+// the generated BuildFacts.h.
+namespace platform {
 
 // Title of the program as a whole: every message box carries it.
 QString applicationTitle();
@@ -23,4 +25,19 @@ QString applicationId();
 // addresses the settings and the lock, so every copy finds the same ones.
 QString applicationName();
 
-} // namespace forms
+// The maker's host, chosen when the program is configured.
+QString siteHost();
+
+// The scheme of the site's pages, without "://".
+QString siteScheme();
+
+// The product's folder on the site, without slashes.
+QString productPath();
+
+// The redirect script and its query up to the page key.
+QString pageScript();
+
+// The key of the maker's home page.
+QString homePageKey();
+
+} // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -10,5 +11,9 @@ namespace forms {
 // QImageReader first asks every image plugin whether it reads it, loading each
 // of them (and libjpeg) into the process.
 QPixmap pngPixmap(const QString &path);
+
+// The program's icon at every size it is drawn in, so that it is sharp at any
+// scale, each read as a PNG.
+QIcon programIcon();
 
 } // namespace forms

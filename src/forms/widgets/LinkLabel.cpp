@@ -1,7 +1,9 @@
-#include "forms/LinkLabel.h"
+#include "forms/widgets/LinkLabel.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+
+namespace forms {
 
 namespace {
 
@@ -57,3 +59,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
+
+} // namespace forms

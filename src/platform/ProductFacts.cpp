@@ -1,8 +1,8 @@
-#include "forms/Application.h"
+#include "platform/ProductFacts.h"
 
 #include "BuildFacts.h"
 
-namespace forms {
+namespace platform {
 
 QString applicationTitle()
 {
@@ -34,4 +34,29 @@ QString applicationName()
     return QString::fromUtf8(buildfacts::executable);
 }
 
-} // namespace forms
+QString siteHost()
+{
+    return QString::fromUtf8(buildfacts::host);
+}
+
+QString siteScheme()
+{
+    return QString::fromUtf8(buildfacts::siteScheme);
+}
+
+QString productPath()
+{
+    return QString::fromUtf8(buildfacts::productPath);
+}
+
+QString pageScript()
+{
+    return QString::fromUtf8(buildfacts::pageScript);
+}
+
+QString homePageKey()
+{
+    return QString::fromUtf8(buildfacts::homePageKey);
+}
+
+} // namespace platform
