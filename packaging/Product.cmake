@@ -21,3 +21,12 @@ set(ORVANE_HOME_PAGE "${ORVANE_PRODUCT_ADDRESS}${ORVANE_PAGE_SCRIPT}${ORVANE_HOM
 # The program icon, drawn at each of these sizes.
 set(ORVANE_ICON_SIZES 16 24 32 48 64 128 256)
 set(ORVANE_ICON_DIR ${CMAKE_CURRENT_LIST_DIR}/icons)
+# What every bill of materials says of the product, one NAME=VALUE a line.
+set(ORVANE_SBOM_FACTS "namespace=${ORVANE_SITE}spdx
+version=${PROJECT_VERSION}
+maker=${ORVANE_MAKER}
+copyright=${ORVANE_COPYRIGHT}
+licence=${ORVANE_LICENSE}
+home page=${ORVANE_HOME_PAGE}
+source date=${ORVANE_SOURCE_DATE_EPOCH}
+")

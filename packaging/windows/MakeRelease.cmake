@@ -14,7 +14,8 @@ foreach(file IN LISTS FILES)
     file(COPY_FILE "${file}" "${RELEASE}/${name}")
     file(CHMOD "${RELEASE}/${name}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endforeach()
-execute_process(COMMAND "${PYTHON}" "${THIRD_PARTY}" sbom "${SBOM_SETTINGS}" "${SBOM}" COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND "${PYTHON}" "${THIRD_PARTY}" sbom "${SBOM_SETTINGS}" "${RELEASE}" "${SBOM}"
+    COMMAND_ERROR_IS_FATAL ANY)
 
 # In the form sha256sum --check reads.
 file(GLOB names RELATIVE "${RELEASE}" "${RELEASE}/*")

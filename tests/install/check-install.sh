@@ -2,10 +2,10 @@
 # Installs the build into a temporary root and packs it as a .deb, checking what
 # the desktop, software centres and dpkg get to see, then starts the packaged
 # program until its entry window is on screen.
-# Usage: check-install.sh BUILD_DIR APP_ID EXECUTABLE VERSION CAPTION ICON_SIZE...
+# Usage: check-install.sh BUILD_DIR PYTHON SPDX_SCHEMA APP_ID EXECUTABLE VERSION CAPTION ICON_SIZE...
 set -euo pipefail
-build=$1 id=$2 program=$3 version=$4 caption=$5
-icon_sizes=("${@:6}")
+build=$1 python=$2 schema=$3 id=$4 program=$5 version=$6 caption=$7
+icon_sizes=("${@:8}")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -72,6 +72,16 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 xdg-utils; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# Its bill of materials lists it with its checksum and what it depends on.
+mkdir "$work/release"
+cp "$deb" "$work/release/"
+sbom=$work/release/$(basename "${deb%.deb}").spdx.json
+"$python" "$here/../../packaging/third_party.py" sbom "$build/packaging/linux/sbom-settings.txt" "$work/release" "$sbom"
+(cd "$work/release" && sha256sum -- *.deb *.spdx.json >SHA256SUMS)
+status=0
+"$python" "$here/check-release.py" "$work/release" "$sbom" "$schema" || status=$?
+# 77: all but the schema checked, which is not at hand.
+[ "$status" -eq 0 ] || [ "$status" -eq 77 ] || fail "the package's bill of materials"
 # Nothing at all, down to lintian's pedantic tags, but what the package's own
 # overrides explain.
 report=$(lintian --display-info --pedantic --fail-on error,warning,info,pedantic "$deb" 2>&1) \

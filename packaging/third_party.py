@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The third-party parts inside the Windows program.
+"""The third-party parts inside the program, and the bill of materials.
 
   parts MAP QT QT_DEBIAN_VERSION REVIEWED ATTRIBUTIONS OUT
       Finds the parts the linker took in, from its map, Qt's enabled features
@@ -8,10 +8,11 @@
       whose licence the project may not ship. Writes the parts found as JSON.
   notices PARTS TERMS SOURCE_OFFER OUT
       Writes THIRD-PARTY-NOTICES.txt and licenses/ for those parts into OUT.
-  sbom SETTINGS OUT
-      Writes the release's bill of materials, an SPDX 2.3 JSON document, from
-      the settings the build wrote: the deliverables, what each contains, the
-      parts and the product's facts.
+  sbom SETTINGS FOLDER OUT
+      Writes the bill of materials of the deliverables in FOLDER, an SPDX 2.3
+      JSON document, from the settings the build wrote: the deliverables, what
+      each contains, the parts and the product's facts. A Debian package's
+      dependencies, as it states them, are listed as what it depends on.
 """
 
 import datetime
@@ -191,7 +192,7 @@ def notices(parts_file, terms_file, source_offer, out):
 
 
 def spdx_id(*words):
-    return "SPDXRef-" + "-".join(re.sub(r"[^A-Za-z0-9.]+", ".", word).strip(".") for word in words)
+    return "SPDXRef-" + "-".join(re.sub(r"[^A-Za-z0-9.-]+", ".", word).strip(".") for word in words)
 
 
 def sha256(path):
@@ -212,9 +213,14 @@ def read_settings(settings_file):
     return settings
 
 
-def sbom(settings_file, out):
+def debian_dependencies(deb):
+    depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], check=True, capture_output=True, text=True).stdout
+    return [dependency.strip() for dependency in depends.split(",") if dependency.strip()]
+
+
+def sbom(settings_file, folder, out):
     settings = read_settings(settings_file)
-    found = json.loads(pathlib.Path(settings["parts"]).read_text(encoding="utf-8"))
+    found = json.loads(pathlib.Path(settings["parts"]).read_text(encoding="utf-8")) if "parts" in settings else []
     terms = pathlib.Path(settings["terms"]).read_text(encoding="utf-8").strip()
     supplier = f"Organization: {settings['maker']}"
     packages, relationships, licence_texts = [], [], {settings["licence"]: terms}
@@ -242,7 +248,7 @@ def sbom(settings_file, out):
 
     described = []
     for deliverable in settings["deliverables"]:
-        path = pathlib.Path(deliverable["file"])
+        path = folder / deliverable["file"]
         identifier = spdx_id("File", path.name)
         described.append(identifier)
         package(identifier, path.name, deliverable["licence"], "NOASSERTION",
@@ -251,6 +257,13 @@ def sbom(settings_file, out):
                 comment=deliverable["what"])
         if deliverable["contains program"]:
             relationships.append((identifier, "CONTAINS", program))
+        if path.suffix == ".deb":
+            for dependency in debian_dependencies(path):
+                name, _, version = dependency.partition(" ")
+                needed = spdx_id("Debian", name)
+                package(needed, name, "NOASSERTION", "NOASSERTION", versionInfo=version.strip("()") or "NOASSERTION",
+                        supplier="Organization: Debian", comment="Not inside: a Debian package this one depends on")
+                relationships.append((identifier, "DEPENDS_ON", needed))
 
     checksums = sorted(package["checksums"][0]["checksumValue"] for package in packages if "checksums" in package)
     content = hashlib.sha256(" ".join(checksums).encode()).hexdigest()
@@ -280,8 +293,8 @@ def main(arguments):
         map_file, qt, debian_version, reviewed, attributions, out = arguments[1:]
         parts(pathlib.Path(map_file), pathlib.Path(qt), debian_version, pathlib.Path(reviewed),
               pathlib.Path(attributions), pathlib.Path(out))
-    elif len(arguments) == 3 and arguments[0] == "sbom":
-        sbom(pathlib.Path(arguments[1]), pathlib.Path(arguments[2]))
+    elif len(arguments) == 4 and arguments[0] == "sbom":
+        sbom(*(pathlib.Path(argument) for argument in arguments[1:]))
     elif len(arguments) == 5 and arguments[0] == "notices":
         notices(*(pathlib.Path(argument) for argument in arguments[1:]))
     else:

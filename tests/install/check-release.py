@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Checks the release folder: SHA256SUMS lists every file in it with its
+"""Checks a folder of deliverables: SHA256SUMS lists every file in it with its
 checksum, the bill of materials validates against the SPDX 2.3 schema and
-gives each deliverable's true checksum, and Qt's source package is whole.
+gives each deliverable's true checksum, and a Debian source package in it is
+whole.
 
 Usage: check-release.py RELEASE SBOM SCHEMA
 Exits 77 (skipped) when the schema is not there to read.
@@ -36,14 +37,13 @@ def main(release, sbom, schema):
             fail(f"SHA256SUMS gives {name} another checksum")
 
     # Debian's source description lists each of its files with its checksum.
-    dsc = [name for name in present if name.endswith(".dsc")]
-    if len(dsc) != 1:
-        fail(f"the release holds {len(dsc)} source descriptions of Qt")
-    listed = re.search(r"^Checksums-Sha256:\n((?: .*\n)+)", (release / dsc[0]).read_text(encoding="utf-8"), re.MULTILINE)
-    for line in listed[1].splitlines():
-        digest, _, name = line.split()
-        if name not in present or sha256(release / name) != digest:
-            fail(f"{name}, listed in {dsc[0]}, is not in the release with its checksum")
+    for dsc in sorted(name for name in present if name.endswith(".dsc")):
+        text = (release / dsc).read_text(encoding="utf-8")
+        listed = re.search(r"^Checksums-Sha256:\n((?: .*\n)+)", text, re.MULTILINE)
+        for line in listed[1].splitlines():
+            digest, _, name = line.split()
+            if name not in present or sha256(release / name) != digest:
+                fail(f"{name}, listed in {dsc}, is not in the release with its checksum")
 
     document = json.loads(sbom.read_text(encoding="utf-8"))
     files = {package["packageFileName"]: package["checksums"][0]["checksumValue"]
@@ -57,7 +57,10 @@ def main(release, sbom, schema):
         print(f"skipped: no SPDX schema at {schema}")
         sys.exit(77)
     import jsonschema
-    jsonschema.validate(document, json.loads(schema.read_text(encoding="utf-8")))
+    try:
+        jsonschema.validate(document, json.loads(schema.read_text(encoding="utf-8")))
+    except jsonschema.ValidationError as error:
+        fail(f"the bill of materials is not valid SPDX 2.3: {error.message}")
     print(f"release checks passed: {len(present)} files, the bill of materials valid SPDX 2.3")
 
 
