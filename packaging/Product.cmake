@@ -13,8 +13,9 @@ Links lead to the maker's web site for help, updates and other editions.")
 set(ORVANE_COPYRIGHT "2026 ${ORVANE_MAKER}")
 # The terms every copy is given under, with their name where a licence is named.
 set(ORVANE_LICENSE LicenseRef-${ORVANE_MAKER}-Freeware)
-file(READ ${CMAKE_CURRENT_LIST_DIR}/terms.txt.in terms)
-string(CONFIGURE "${terms}" ORVANE_TERMS @ONLY)
+set(ORVANE_TERMS_FILE ${PROJECT_BINARY_DIR}/terms.txt)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/terms.txt.in ${ORVANE_TERMS_FILE} @ONLY)
+file(READ ${ORVANE_TERMS_FILE} ORVANE_TERMS)
 string(STRIP "${ORVANE_TERMS}" ORVANE_TERMS)
 # The program's own home-page link, for where a system lists the maker's page.
 set(ORVANE_HOME_PAGE "${ORVANE_PRODUCT_ADDRESS}${ORVANE_PAGE_SCRIPT}${ORVANE_HOME_PAGE_KEY}")
