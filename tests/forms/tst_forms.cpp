@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -148,6 +149,10 @@ void TestForms::windowsAreFixedAndCentred()
     QVERIFY(!(first->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(first->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!first->windowIcon().isNull());
+    // Qt's offscreen screen is 800 by 800. The window is centred by its own
+    // size: the 2-pixel frame this platform adds is known only once it is shown.
+    QCOMPARE(first->screen()->availableGeometry(), QRect(0, 0, 800, 800));
+    QCOMPARE(first->frameGeometry(), QRect(300, 350, 204, 104));
 }
 
 void TestForms::endRoutineUnloadsFirstLoadedFirst()

@@ -4,6 +4,7 @@
 #include "platform/SettingsPlace.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,6 +12,28 @@
 #include <QUuid>
 
 #include <limits>
+
+namespace {
+
+enum class Medium { Writable, FileInTheWay, LockedFolder };
+
+// Sets or clears the immutable attribute; false where the system cannot.
+bool setImmutable(const QString &folder, bool immutable)
+{
+#ifdef Q_OS_LINUX
+    QProcess chattr;
+    chattr.start(QStringLiteral("chattr"), {immutable ? QStringLiteral("+i") : QStringLiteral("-i"), folder});
+    return chattr.waitForFinished() && chattr.exitStatus() == QProcess::NormalExit && chattr.exitCode() == 0;
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(immutable);
+    return false;
+#endif
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Medium)
 
 // What the program asks of the system, on the system it runs on.
 class TestQtPlatform : public QObject {
@@ -132,37 +155,51 @@ void TestQtPlatform::settingsLiveWhereTheSystemKeepsThem()
 void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt_data()
 {
     QTest::addColumn<bool>("marked");
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("portable") << true << true;
-    QTest::newRow("portable on a medium that cannot be written") << true << false;
-    QTest::newRow("installed") << false << true;
+    QTest::addColumn<Medium>("medium");
+    QTest::newRow("portable") << true << Medium::Writable;
+    QTest::newRow("portable, a file where its folder would be") << true << Medium::FileInTheWay;
+    QTest::newRow("portable, its folder cannot be written") << true << Medium::LockedFolder;
+    QTest::newRow("installed") << false << Medium::Writable;
 }
 
 void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
 {
     QFETCH(bool, marked);
-    QFETCH(bool, writable);
+    QFETCH(Medium, medium);
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    // Even root cannot make a folder below a plain file.
     const QString program = root.filePath(QStringLiteral("program"));
+    const QString config = QDir(program).filePath(QStringLiteral("config"));
     QVERIFY(QDir().mkdir(program));
     if (marked)
         QVERIFY(QFile(QDir(program).filePath(QLatin1String(platform::portableMarker))).open(QIODevice::WriteOnly));
-    if (!writable)
-        QVERIFY(QFile(QDir(program).filePath(QStringLiteral("config"))).open(QIODevice::WriteOnly));
+    // Even root cannot make a folder below a plain file.
+    if (medium == Medium::FileInTheWay)
+        QVERIFY(QFile(config).open(QIODevice::WriteOnly));
+    bool locked = false;
+    const auto unlock = qScopeGuard([&] {
+        if (locked)
+            setImmutable(config, false);
+    });
+    if (medium == Medium::LockedFolder) {
+        QVERIFY(QDir().mkdir(config));
+        // Tests run as root, whom permission bits do not stop; an immutable folder stops everyone.
+        locked = setImmutable(config, true);
+        if (!locked)
+            QSKIP("This file system cannot make a folder immutable (chattr +i), so root could write to it");
+        QVERIFY(!QFile(QDir(config).filePath(QStringLiteral("try"))).open(QIODevice::WriteOnly));
+    }
 
     QCOMPARE(platform::isPortableCopy(program), marked);
     const platform::SettingsPlace place = platform::portableSettingsPlace(program, QStringLiteral("app"));
-    if (!writable) {
-        QVERIFY(place.path.isEmpty());
+    if (medium != Medium::Writable) {
+        QCOMPARE(place.path, QString());
         return;
     }
-    QCOMPARE(place.path, QDir(program).filePath(QStringLiteral("config/app.ini")));
+    QCOMPARE(place.path, root.path() + QLatin1String("/program/config/app.ini"));
     QCOMPARE(place.format, QSettings::IniFormat);
     // Nothing is left of finding out that the folder can be written.
-    QCOMPARE(QDir(QDir(program).filePath(QStringLiteral("config"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList());
+    QCOMPARE(QDir(config).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());
 }
 
 void TestQtPlatform::onlyWebAddressesAreOpened_data()

@@ -1,11 +1,11 @@
 #include "BuildFacts.h"
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
 #include "support/FrmNagScreen2.h"
 #include "web/FrmAbout.h"
-#include "web/Site.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -262,7 +262,7 @@ void TestAccessibility::linksCanBeFollowed()
     QVERIFY(actions);
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(page)});
+    QCOMPARE(m_desktop->openedAddresses, QStringList{expected::pageAddress(page)});
 }
 
 // A check box to Qt, it stays one to a screen reader; its toggle is a click.
@@ -272,7 +272,7 @@ void TestAccessibility::visitButtonCanBeFollowed()
     QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(visit)->actionInterface();
     actions->doAction(QAccessibleActionInterface::toggleAction());
     actions->doAction(QAccessibleActionInterface::toggleAction());
-    const QString home = web::pageAddress(u"home-page");
+    const QString home = expected::pageAddress(QStringLiteral("home-page"));
     QCOMPARE(m_desktop->openedAddresses, QStringList({home, home}));
     QVERIFY(!visit->isChecked());
 }

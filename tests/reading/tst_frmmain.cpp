@@ -1,4 +1,5 @@
 #include "BuildFacts.h"
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
@@ -20,9 +21,6 @@
 #include <memory>
 
 namespace {
-
-const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath
-    + '/' + buildfacts::pageScript;
 
 template <class T>
 T *control(const char *name)
@@ -222,13 +220,13 @@ void TestFrmMain::eachLinkOpensItsPage_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
-    QTest::newRow("Online Help") << "mnuOnline" << site + "help-web-page";
-    QTest::newRow("Visit Us Online") << "mnuVisit" << site + "home-page";
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << site + "download-web-page";
-    QTest::newRow("Donate") << "mnuDonate" << site + "donate";
-    QTest::newRow("visit label") << "Label61" << site + "home-page";
-    QTest::newRow("co-brand label") << "lblCobrand" << site + "co-brand";
-    QTest::newRow("fully branded label") << "lblFullBrand" << site + "fully-branded";
+    QTest::newRow("Online Help") << "mnuOnline" << expected::pageAddress("help-web-page");
+    QTest::newRow("Visit Us Online") << "mnuVisit" << expected::pageAddress("home-page");
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << expected::pageAddress("download-web-page");
+    QTest::newRow("Donate") << "mnuDonate" << expected::pageAddress("donate");
+    QTest::newRow("visit label") << "Label61" << expected::pageAddress("home-page");
+    QTest::newRow("co-brand label") << "lblCobrand" << expected::pageAddress("co-brand");
+    QTest::newRow("fully branded label") << "lblFullBrand" << expected::pageAddress("fully-branded");
 }
 
 void TestFrmMain::eachLinkOpensItsPage()

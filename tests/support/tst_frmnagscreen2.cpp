@@ -1,11 +1,10 @@
 #include "BuildFacts.h"
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "forms/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "support/FrmNagScreen2.h"
-#include "support/SupportTexts.h"
 #include "support/modTellAFriend.h"
-#include "web/Site.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,10 +19,6 @@
 #include <memory>
 
 namespace {
-
-const QString product =
-    QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath + '/';
-const QString site = product + buildfacts::pageScript;
 
 template <class T>
 T *control(const QString &name)
@@ -94,22 +89,37 @@ void TestFrmNagScreen2::showWindow()
 void TestFrmNagScreen2::loadDrawsOneSupportText_data()
 {
     QTest::addColumn<float>("r");
-    QTest::addColumn<int>("index");
-    QTest::newRow("r = 0") << 0.0f << 0;
-    QTest::newRow("largest r") << std::nextafter(1.0f, 0.0f) << 3;
+    QTest::addColumn<QString>("text");
+    const QString host = QString::fromLatin1(buildfacts::host);
+    QTest::newRow("r = 0") << 0.0f
+                           << QStringLiteral("Velmora Softwares, such as this can be created and maintained only with "
+                                             "your support. The best way to support Quillmoor is to visit ")
+            + host + " regularly and take part in the discussions and other activities on the board.";
+    QTest::newRow("r = 0.25") << 0.25f
+                              << QStringLiteral("Please visit Quillmoor at ") + host
+            + " regularly and support it by joining its discussions and other activities. Programs like this "
+              "cannot be supported and maintained without your regular visits.";
+    QTest::newRow("r = 0.5") << 0.5f
+                             << host
+            + " is a free online discussion forum on Velmora, numerology and more. To help it develop and maintain "
+              "this software, please visit it regularly.";
+    QTest::newRow("largest r") << std::nextafter(1.0f, 0.0f)
+                               << QStringLiteral("Quillmoor needs your help. Please visit ") + host
+            + " regularly and take part in its discussions and activities, so that we can maintain the site and "
+              "develop more Velmora Softwares for you.";
 }
 
 void TestFrmNagScreen2::loadDrawsOneSupportText()
 {
     QFETCH(float, r);
-    QFETCH(int, index);
+    QFETCH(QString, text);
     m_desktop->draws = {r};
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
-    QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(index, web::host()));
-    QCOMPARE(frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), text);
+    QCOMPARE(frmNagScreen2->windowTitle(), QLatin1String("Orvane Birthday Number v") + buildfacts::version);
     const QLabel *caption = control<QLabel>(QStringLiteral("lblNagScreen2Caption"));
-    QCOMPARE(caption->text(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(caption->text(), QLatin1String("Orvane Birthday Number v") + buildfacts::version);
     QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
     QCOMPARE(control<QPushButton>(QStringLiteral("Check1"))->text(),
              QLatin1String("Click Here To Visit ") + buildfacts::host + " Now");
@@ -122,7 +132,7 @@ void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
     frmNagScreen2.Hide();
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
-    QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), support::supportText(0, web::host()));
+    QVERIFY(control<QLabel>(QStringLiteral("Label2"))->text().startsWith(u"Velmora Softwares, such as this"));
 }
 
 void TestFrmNagScreen2::showsItselfAboveOthersWithTheFocusOnExit()
@@ -264,14 +274,15 @@ void TestFrmNagScreen2::visitButtonOpensTheHomePageEveryTime()
         QVERIFY(!visit->isChecked());
         QCOMPARE(m_desktop->openedAddresses.size(), press);
     }
-    QCOMPARE(m_desktop->openedAddresses, QStringList({site + "home-page", site + "home-page"}));
+    QCOMPARE(m_desktop->openedAddresses,
+             QStringList({expected::pageAddress("home-page"), expected::pageAddress("home-page")}));
 }
 
 void TestFrmNagScreen2::familyLinkOpensTheSoftwaresPage()
 {
     showWindow();
     QTest::mouseClick(control<QLabel>(QStringLiteral("lblGoToHome")), Qt::LeftButton);
-    QCOMPARE(m_desktop->openedAddresses, QStringList({site + "velmorasoftwares"}));
+    QCOMPARE(m_desktop->openedAddresses, QStringList({expected::pageAddress("velmorasoftwares")}));
 }
 
 void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
@@ -281,10 +292,10 @@ void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
            QStringLiteral("cy@work.example"));
     pressReferAFriend();
     pressReferAFriend();
-    const QString address = site
-        + "kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
+    const QString address = expected::pageAddress("kelv-refer-a-friend")
+        + "&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
           "&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40work.example&taf6="
-        + product;
+        + expected::productAddress();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
     QVERIFY(frmNagScreen2->isVisible());

@@ -11,7 +11,7 @@ Q_DECLARE_METATYPE(Referral)
 
 namespace {
 
-const QString product = QLatin1String(buildfacts::siteScheme) + "://forum.test/" + buildfacts::productPath + '/';
+const QString product = QLatin1String("http://forum.test/") + buildfacts::productPath + '/';
 
 Referral filledIn()
 {
@@ -30,7 +30,7 @@ QString addressWith(int key, const QString &encodedValue)
     QStringList values{QStringLiteral("Ann"), QStringLiteral("ann%40home.example"), QStringLiteral("Hello"),
                        QStringLiteral("Cy"), QStringLiteral("cy%40work.example")};
     values[key - 1] = encodedValue;
-    QString address = product + buildfacts::pageScript + "kelv-refer-a-friend";
+    QString address = product + "ssd.php?page=kelv-refer-a-friend";
     for (int i = 0; i < values.size(); ++i)
         address += QStringLiteral("&taf%1=").arg(i + 1) + values.at(i);
     return address + QLatin1String("&taf6=") + product;
@@ -85,8 +85,7 @@ void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
     const Referral referral{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                             QStringLiteral("e")};
     QCOMPARE(support::referralAddress(referral, QStringLiteral("forum.test")),
-             product + buildfacts::pageScript
-                 + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6=" + product);
+             product + "ssd.php?page=kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6=" + product);
 }
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()

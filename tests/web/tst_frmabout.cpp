@@ -1,10 +1,10 @@
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "forms/Forms.h"
 #include "forms/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
 #include "web/FrmAbout.h"
-#include "web/Site.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,7 +98,7 @@ private slots:
             QTest::mouseClick(label, Qt::LeftButton);
             stillModal = frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
         });
-        QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(pageKey)});
+        QCOMPARE(m_desktop->openedAddresses, QStringList{expected::pageAddress(pageKey)});
         QVERIFY(stillModal);
     }
 
@@ -114,7 +114,7 @@ private slots:
         });
         whileAboutShown([&](FrmAbout &about) { second = shownContent(about); });
         QCOMPARE(second, first);
-        QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + web::host()));
+        QVERIFY(first.contains(QLatin1String("lblHomePage=Click here to visit ") + buildfacts::host));
         QVERIFY(first.contains(QStringLiteral("lblCobrand= Click here for more details.")));
         QVERIFY(pictureShown);
     }

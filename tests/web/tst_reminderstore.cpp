@@ -86,6 +86,13 @@ private slots:
             QCOMPARE(reader.allKeys(), QStringList{key});
             QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));
         }
+        // "Duration" and 2026-12-08, each character 85 codes up the Windows
+        // page: the key escaped as QSettings writes keys, the value in UTF-8.
+        QCOMPARE(fileBytes(),
+                 QByteArray("[Settings]\n"
+                            "%U2122%CA%C7%B6%C9%BE%C4%C3="
+                            "\xE2\x80\xA1\xE2\x80\xA6\xE2\x80\xA1\xE2\x80\xB9\xE2\x80\x9A"
+                            "\xE2\x80\xA0\xE2\x80\xA1\xE2\x80\x9A\xE2\x80\xA6\xC2\x8D\n"));
 
         QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::applicationName())
             .setValue(key, platform::EncodeSetting(u"2026-11-23"));
@@ -97,6 +104,12 @@ private slots:
     }
 
 private:
+    QByteArray fileBytes() const
+    {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QString settingsFile() const { return m_home.filePath(forms::applicationName() + QLatin1String(".conf")); }
 
     // A file no settings object of this process has read, so what it gives

@@ -1,7 +1,7 @@
+#include "SiteAddresses.h"
 #include "forms/Application.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
-#include "web/Site.h"
 #include "web/UpdateReminder.h"
 
 #include <QTest>
@@ -54,6 +54,13 @@ private slots:
             << QStringLiteral("2026-11-1/") << QDate(2026, 12, 30) << ReminderStep::Quiet;
         QTest::newRow("year zero") << QStringLiteral("0000-11-23") << today << ReminderStep::Quiet;
         QTest::newRow("month thirteen") << QStringLiteral("2026-13-23") << today << ReminderStep::Quiet;
+        // Each with readable numbers in their places, a due date but for the one wrong mark.
+        QTest::newRow("slash for the first dash") << QStringLiteral("2026/11-23") << today << ReminderStep::Quiet;
+        QTest::newRow("digit for the first dash") << QStringLiteral("2026011-23") << today << ReminderStep::Quiet;
+        QTest::newRow("slash for the second dash") << QStringLiteral("2026-11/23") << today << ReminderStep::Quiet;
+        QTest::newRow("digit for the second dash") << QStringLiteral("2026-11023") << today << ReminderStep::Quiet;
+        QTest::newRow("colon for a digit of the day")
+            << QStringLiteral("2026-11-2:") << QDate(2026, 12, 30) << ReminderStep::Quiet;
     }
 
     void step()
@@ -79,6 +86,21 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(web::reminderDateText(date), text);
         QCOMPARE(web::reminderDateFromText(text), std::optional<QDate>(date));
+    }
+
+    // A date QDate itself refuses is no date either, not one the reminder counts from.
+    void impossibleDateIsNoDate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("30 February") << QStringLiteral("2026-02-30");
+        QTest::newRow("day zero") << QStringLiteral("2026-11-00");
+        QTest::newRow("year zero") << QStringLiteral("0000-11-23");
+    }
+
+    void impossibleDateIsNoDate()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(web::reminderDateFromText(text), std::optional<QDate>());
     }
 
     void check_data()
@@ -132,7 +154,8 @@ private slots:
             QVERIFY(!platform.stored.contains(reminderKey()));
         else
             QCOMPARE(platform::DecodeSetting(platform.stored.value(reminderKey())), storedAfter);
-        const QStringList opened = downloadOpened ? QStringList{web::pageAddress(u"download-web-page")} : QStringList();
+        const QStringList opened =
+            downloadOpened ? QStringList{expected::pageAddress(QStringLiteral("download-web-page"))} : QStringList();
         QCOMPARE(platform.openedAddresses, opened);
     }
 
