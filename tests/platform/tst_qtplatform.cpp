@@ -1,4 +1,5 @@
 #include "ProbeCopies.h"
+#include "platform/Immutable.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsPlace.h"
@@ -11,25 +12,12 @@
 #include <QTest>
 #include <QUuid>
 
+#include <chrono>
 #include <limits>
 
 namespace {
 
 enum class Medium { Writable, FileInTheWay, LockedFolder };
-
-// Sets or clears the immutable attribute; false where the system cannot.
-bool setImmutable(const QString &folder, bool immutable)
-{
-#ifdef Q_OS_LINUX
-    QProcess chattr;
-    chattr.start(QStringLiteral("chattr"), {immutable ? QStringLiteral("+i") : QStringLiteral("-i"), folder});
-    return chattr.waitForFinished() && chattr.exitStatus() == QProcess::NormalExit && chattr.exitCode() == 0;
-#else
-    Q_UNUSED(folder);
-    Q_UNUSED(immutable);
-    return false;
-#endif
-}
 
 } // namespace
 
@@ -43,6 +31,7 @@ private slots:
     void initTestCase();
     void drawsStayBelowOne_data();
     void drawsStayBelowOne();
+    void eachStartDrawsAfresh();
     void addressReachesTheBrowserUnchanged_data();
     void addressReachesTheBrowserUnchanged();
     void settingComesBackFromTheStore_data();
@@ -95,6 +84,26 @@ void TestQtPlatform::drawsStayBelowOne()
     const float r = platform::unitFloatFromBits(bits);
     QCOMPARE(r, expected);
     QVERIFY(r >= 0.0f && r < 1.0f);
+}
+
+void TestQtPlatform::eachStartDrawsAfresh()
+{
+    const auto drawsOfAStart = [] {
+        platform::TimerSeededRandom random;
+        random.seedFromTimer();
+        QList<float> draws;
+        for (int i = 0; i < 4; ++i)
+            draws.append(random.next());
+        return draws;
+    };
+    const QList<float> first = drawsOfAStart();
+    // The next start comes at a later tick of the clock.
+    const auto seeded = std::chrono::system_clock::now();
+    QVERIFY(QTest::qWaitFor([&] { return std::chrono::system_clock::now() != seeded; }));
+    const QList<float> second = drawsOfAStart();
+    QVERIFY2(first != second, "two starts drew the same");
+    for (const float r : first + second)
+        QVERIFY(r >= 0.0f && r < 1.0f);
 }
 
 void TestQtPlatform::addressReachesTheBrowserUnchanged_data()
@@ -183,7 +192,7 @@ void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
     });
     if (medium == Medium::LockedFolder) {
         QVERIFY(QDir().mkdir(config));
-        // Tests run as root, whom permission bits do not stop; an immutable folder stops everyone.
+        // Permission bits do not stop root, as whom the tests may run.
         locked = setImmutable(config, true);
         if (!locked)
             QSKIP("This file system cannot make a folder immutable (chattr +i), so root could write to it");

@@ -17,7 +17,7 @@ private slots:
     void onlyWebAddressesReachTheBrowser();
 
 private:
-    // The addresses the stand-in was given, one a line.
+    // The arguments the stand-in was given, one a line: an address each time.
     static QStringList opened();
 };
 
@@ -60,6 +60,8 @@ void TestQtShell::onlyWebAddressesReachTheBrowser_data()
     QTest::newRow("script") << QStringLiteral("javascript:alert(1)");
     QTest::newRow("other scheme") << QStringLiteral("ms-settings:privacy");
     QTest::newRow("no scheme") << QStringLiteral("www.quillmoor.example/page");
+    QTest::newRow("look-alike scheme") << QStringLiteral("https-evil://h.example/");
+    QTest::newRow("web address with a space, not valid") << QStringLiteral("http://h.example/a b");
 }
 
 void TestQtShell::onlyWebAddressesReachTheBrowser()

@@ -1,4 +1,5 @@
 #include "forms/Application.h"
+#include "platform/Immutable.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
@@ -67,6 +68,36 @@ private slots:
                                          QStringLiteral("value"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
         QVERIFY(!written);
+    }
+
+    void writeThatCannotReachTheFileFails_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("the file cannot be changed") << true;
+        QTest::newRow("its folder cannot take a new file") << false;
+    }
+
+    void writeThatCannotReachTheFileFails()
+    {
+        QFETCH(bool, fileExists);
+        // A file of its own: the process keeps what it failed to write in its
+        // cache of the file, where no other test may meet it.
+        const QString application = fileExists ? QStringLiteral("locked-file") : QStringLiteral("locked-folder");
+        const QString file = m_home.filePath(application + QLatin1String(".conf"));
+        platform::QtSettingsStore store(forms::applicationMaker(), forms::applicationTitle());
+        const QString section = QStringLiteral("Settings");
+        if (fileExists)
+            QVERIFY(store.write(application, section, QStringLiteral("key"), QStringLiteral("before")));
+        const QString locked = fileExists ? file : m_home.path();
+        // Permission bits do not stop root, as whom the tests may run.
+        if (!setImmutable(locked, true))
+            QSKIP("This file system cannot make a file immutable (chattr +i), so root could write to it");
+        const bool written = store.write(application, section, QStringLiteral("key"), QStringLiteral("after"));
+        QVERIFY(setImmutable(locked, false));
+        QVERIFY(!written);
+        QFile onDisk(file);
+        QCOMPARE(onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll() : QByteArray("(no file)"),
+                 fileExists ? QByteArray("[Settings]\nkey=before\n") : QByteArray("(no file)"));
     }
 
     void startsAskOnlyOnceTheFileDateIsDue()

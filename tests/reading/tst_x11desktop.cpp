@@ -1,0 +1,141 @@
+#include "fixture/WindowTest.h"
+#include "platform/QtPlatform.h"
+#include "platform/RecordingPlatform.h"
+#include "reading/FrmBDNo.h"
+#include "reading/ReadingDisplay.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// The real clipboard, counting how often the program asked it to clear.
+class CountingClipboard final : public platform::Clipboard {
+public:
+    void clearOwnContents() override
+    {
+        ++calls;
+        m_real.clearOwnContents();
+    }
+    int calls = 0;
+
+private:
+    platform::QtClipboard m_real;
+};
+
+// What another program gets when it pastes; empty when nobody owns the selection.
+QString pasted(const QString &selection)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), selection});
+    // This program may be the owner that has to answer, so its events must go on.
+    if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 20000))
+        return QStringLiteral("(xclip hung)");
+    return reader.exitCode() == 0 ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+}
+
+// A point the pointer has not been at, so that each move is one.
+QPoint freshPoint()
+{
+    static int moves = 0;
+    ++moves;
+    return {20 + 7 * (moves % 40), 30 + moves % 2};
+}
+
+} // namespace
+
+// The result window on an X server of its own, with xclip as the other program.
+class TestX11Desktop : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mouseTakesBackOnlyOwnClipboard_data();
+    void mouseTakesBackOnlyOwnClipboard();
+    void windowOpensCentredOnTheScreen();
+
+private:
+    CountingClipboard m_clipboard;
+    QProcess m_other;
+};
+
+void TestX11Desktop::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+}
+
+void TestX11Desktop::init()
+{
+    WindowTest::init();
+    // The recording desktop puts back what it replaced when it goes.
+    platform::install({m_desktop.get(), m_desktop.get(), m_desktop.get(), &m_clipboard, m_desktop.get(),
+                       m_desktop.get(), m_desktop.get()});
+    m_clipboard.calls = 0;
+}
+
+void TestX11Desktop::cleanup()
+{
+    if (m_other.state() != QProcess::NotRunning) {
+        m_other.kill();
+        m_other.waitForFinished();
+    }
+    WindowTest::cleanup();
+}
+
+void TestX11Desktop::mouseTakesBackOnlyOwnClipboard_data()
+{
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("clipboard") << QStringLiteral("clipboard") << int(QClipboard::Clipboard);
+    QTest::newRow("primary selection") << QStringLiteral("primary") << int(QClipboard::Selection);
+}
+
+void TestX11Desktop::mouseTakesBackOnlyOwnClipboard()
+{
+    QFETCH(QString, selection);
+    QFETCH(int, mode);
+    const auto clipboardMode = QClipboard::Mode(mode);
+    frmBDNo.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frmBDNo.get()));
+    QWidget *surface = frmBDNo->txtDisplay().viewport();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+
+    // xclip stays in the foreground and owns the selection until another program takes it.
+    m_other.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), selection});
+    QVERIFY(m_other.waitForStarted());
+    m_other.write("copied in another program");
+    m_other.closeWriteChannel();
+    QTRY_COMPARE(clipboard->text(clipboardMode), QStringLiteral("copied in another program"));
+
+    QTest::mouseMove(surface, freshPoint());
+    QTRY_VERIFY(m_clipboard.calls > 0);
+    QCOMPARE(pasted(selection), QStringLiteral("copied in another program"));
+    QCOMPARE(m_other.state(), QProcess::Running);
+
+    clipboard->setText(QStringLiteral("copied here"), clipboardMode);
+    // Losing the selection ends xclip.
+    QVERIFY(m_other.waitForFinished(20000));
+    QCOMPARE(pasted(selection), QStringLiteral("copied here"));
+    const int before = m_clipboard.calls;
+    QTest::mouseMove(surface, freshPoint());
+    QTRY_VERIFY(m_clipboard.calls > before);
+    QCOMPARE(pasted(selection), QString());
+}
+
+void TestX11Desktop::windowOpensCentredOnTheScreen()
+{
+    frmBDNo.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frmBDNo.get()));
+    // The server's screen is 1280 by 1024; with no window manager there is no frame.
+    QCOMPARE(frmBDNo->screen()->geometry(), QRect(0, 0, 1280, 1024));
+    QTRY_COMPARE(frmBDNo->frameGeometry(), QRect(427, 338, 425, 348));
+}
+
+QTEST_MAIN(TestX11Desktop)
+#include "tst_x11desktop.moc"
