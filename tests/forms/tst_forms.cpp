@@ -1,8 +1,10 @@
 #include "fixture/WindowTest.h"
 #include "forms/Forms.h"
+#include "forms/LinkLabel.h"
 #include "forms/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -84,6 +86,10 @@ private slots:
     void endRoutineUnloadsFirstLoadedFirst();
     void endRoutineEntersItselfFromAnUnloadHandler();
     void endRoutineAlsoUnloadsWhatAnUnloadHandlerShows();
+    void linkFollowsOnlyALeftClickInside_data();
+    void linkFollowsOnlyALeftClickInside();
+    void screenReaderFollowsTheLinkByItsWords_data();
+    void screenReaderFollowsTheLinkByItsWords();
 };
 
 void TestForms::init()
@@ -187,6 +193,70 @@ void TestForms::endRoutineAlsoUnloadsWhatAnUnloadHandlerShows()
     QCOMPARE(events, QStringList({"first load", "first unload", "second load", "second unload"}));
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
+}
+
+void TestForms::linkFollowsOnlyALeftClickInside_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("releasedAt");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left button, released inside") << int(Qt::LeftButton) << QPoint(10, 5) << 1;
+    QTest::newRow("left button, released on the last pixel") << int(Qt::LeftButton) << QPoint(99, 19) << 1;
+    QTest::newRow("left button, released just right of it") << int(Qt::LeftButton) << QPoint(100, 5) << 0;
+    QTest::newRow("left button, released just below it") << int(Qt::LeftButton) << QPoint(10, 20) << 0;
+    QTest::newRow("right button") << int(Qt::RightButton) << QPoint(10, 5) << 0;
+    QTest::newRow("middle button") << int(Qt::MiddleButton) << QPoint(10, 5) << 0;
+}
+
+void TestForms::linkFollowsOnlyALeftClickInside()
+{
+    QFETCH(int, button);
+    QFETCH(QPoint, releasedAt);
+    QFETCH(int, clicks);
+    LinkLabel link;
+    link.setText(QStringLiteral("Visit"));
+    link.setFixedSize(100, 20);
+    int clicked = 0;
+    QObject::connect(&link, &LinkLabel::clicked, [&] { ++clicked; });
+    QTest::mousePress(&link, Qt::MouseButton(button), {}, QPoint(10, 5));
+    QTest::mouseRelease(&link, Qt::MouseButton(button), {}, releasedAt);
+    QCOMPARE(clicked, clicks);
+    QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+}
+
+void TestForms::screenReaderFollowsTheLinkByItsWords_data()
+{
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("its words, trimmed") << QString() << QStringLiteral("Press") << QStringLiteral("Visit us now") << 1;
+    QTest::newRow("a name of its own") << QStringLiteral("Site") << QStringLiteral("Press") << QStringLiteral("Site")
+                                       << 1;
+    QTest::newRow("another action does nothing")
+        << QString() << QStringLiteral("Toggle") << QStringLiteral("Visit us now") << 0;
+}
+
+void TestForms::screenReaderFollowsTheLinkByItsWords()
+{
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, action);
+    QFETCH(QString, name);
+    QFETCH(int, clicks);
+    LinkLabel link;
+    link.setText(QStringLiteral("  Visit us now \n"));
+    link.setToolTip(QStringLiteral("Opens the site"));
+    link.setAccessibleName(accessibleName);
+    int clicked = 0;
+    QObject::connect(&link, &LinkLabel::clicked, [&] { ++clicked; });
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(&link);
+    QVERIFY(node);
+    QCOMPARE(node->role(), QAccessible::Link);
+    QCOMPARE(node->text(QAccessible::Name), name);
+    QCOMPARE(node->text(QAccessible::Description), QStringLiteral("Opens the site"));
+    QCOMPARE(node->actionInterface()->actionNames(), QStringList{QStringLiteral("Press")});
+    node->actionInterface()->doAction(action);
+    QCOMPARE(clicked, clicks);
 }
 
 QTEST_MAIN(TestForms)
