@@ -86,6 +86,9 @@ private slots:
     void endRoutineUnloadsFirstLoadedFirst();
     void endRoutineEntersItselfFromAnUnloadHandler();
     void endRoutineAlsoUnloadsWhatAnUnloadHandlerShows();
+    void unloadFromItsOwnUnloadHandlerUnloadsOnce();
+    void plainWidgetStandingAloneIsAWindow_data();
+    void plainWidgetStandingAloneIsAWindow();
     void linkFollowsOnlyALeftClickInside_data();
     void linkFollowsOnlyALeftClickInside();
     void screenReaderFollowsTheLinkByItsWords_data();
@@ -193,6 +196,36 @@ void TestForms::endRoutineAlsoUnloadsWhatAnUnloadHandlerShows()
     QCOMPARE(events, QStringList({"first load", "first unload", "second load", "second unload"}));
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
+}
+
+void TestForms::unloadFromItsOwnUnloadHandlerUnloadsOnce()
+{
+    first.Show();
+    first->onUnload = [] { first.Unload(); };
+    first.Unload();
+    QCOMPARE(events, QStringList({"first load", "first unload"}));
+    QVERIFY(!first.isLoaded());
+}
+
+void TestForms::plainWidgetStandingAloneIsAWindow_data()
+{
+    QTest::addColumn<bool>("alone");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("standing alone") << true << QAccessible::Window;
+    QTest::newRow("inside a window") << false << QAccessible::Client;
+}
+
+void TestForms::plainWidgetStandingAloneIsAWindow()
+{
+    QFETCH(bool, alone);
+    QFETCH(QAccessible::Role, role);
+    // The program's windows install the reading once the first is built.
+    first.Show();
+    QWidget outer;
+    QWidget *plain = alone ? &outer : new QWidget(&outer);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(plain);
+    QVERIFY(node);
+    QCOMPARE(node->role(), role);
 }
 
 void TestForms::linkFollowsOnlyALeftClickInside_data()
