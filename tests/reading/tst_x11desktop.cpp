@@ -3,6 +3,7 @@
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/ReadingDisplay.h"
+#include "support/FrmNagScreen2.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -47,7 +48,7 @@ QPoint freshPoint()
 
 } // namespace
 
-// The result window on an X server of its own, with xclip as the other program.
+// The windows on an X server of its own, with xclip as the other program.
 class TestX11Desktop : public WindowTest {
     Q_OBJECT
 
@@ -59,6 +60,7 @@ private slots:
     void mouseTakesBackOnlyOwnClipboard_data();
     void mouseTakesBackOnlyOwnClipboard();
     void windowOpensCentredOnTheScreen();
+    void supportWindowAsksToStayAboveOthers();
 
 private:
     CountingClipboard m_clipboard;
@@ -135,6 +137,20 @@ void TestX11Desktop::windowOpensCentredOnTheScreen()
     // The server's screen is 1280 by 1024; with no window manager there is no frame.
     QCOMPARE(frmBDNo->screen()->geometry(), QRect(0, 0, 1280, 1024));
     QTRY_COMPARE(frmBDNo->frameGeometry(), QRect(427, 338, 425, 348));
+}
+
+void TestX11Desktop::supportWindowAsksToStayAboveOthers()
+{
+    frmNagScreen2.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frmNagScreen2.get()));
+    // What a window manager reads to keep it on top.
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(frmNagScreen2->winId()), QStringLiteral("_NET_WM_STATE")});
+    QVERIFY(xprop.waitForFinished(20000));
+    QCOMPARE(xprop.exitCode(), 0);
+    const QString state = QString::fromUtf8(xprop.readAllStandardOutput());
+    QVERIFY2(state.contains(u"_NET_WM_STATE_ABOVE"), qPrintable(state));
 }
 
 QTEST_MAIN(TestX11Desktop)
