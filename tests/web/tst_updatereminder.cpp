@@ -59,6 +59,8 @@ private slots:
         QTest::newRow("digit for the first dash") << QStringLiteral("2026011-23") << today << ReminderStep::Quiet;
         QTest::newRow("slash for the second dash") << QStringLiteral("2026-11/23") << today << ReminderStep::Quiet;
         QTest::newRow("digit for the second dash") << QStringLiteral("2026-11023") << today << ReminderStep::Quiet;
+        QTest::newRow("letter in the year") << QStringLiteral("2O26-11-23") << today << ReminderStep::Quiet;
+        QTest::newRow("letter in the month") << QStringLiteral("2026-1l-23") << today << ReminderStep::Quiet;
         QTest::newRow("colon for a digit of the day")
             << QStringLiteral("2026-11-2:") << QDate(2026, 12, 30) << ReminderStep::Quiet;
     }
