@@ -77,6 +77,8 @@ private slots:
         QTest::newRow("abc moves 85 codes up") << QStringLiteral("abc") << fromCodes({182, 183, 184});
         QTest::newRow("digit 8 lands on an undefined code") << QStringLiteral("8") << fromCodes({0x8D});
         QTest::newRow("code above 170 is left out") << QStringLiteral("a\u00FFb") << fromCodes({182, 183});
+        QTest::newRow("code 170 lands on the last, 255") << QStringLiteral("\u00AA") << QStringLiteral("\u00FF");
+        QTest::newRow("code 171 is the first left out") << QStringLiteral("a\u00ABb") << fromCodes({182, 183});
         QTest::newRow("letter outside the page is left out") << QStringLiteral("a\u0100b") << fromCodes({182, 183});
         QTest::newRow("ideograph is left out") << QStringLiteral("a\u4E2Db") << fromCodes({182, 183});
         QTest::newRow("surrogate pair is left out") << QStringLiteral("a\U0001F600b") << fromCodes({182, 183});
@@ -96,6 +98,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("codes move 85 down") << fromCodes({182, 183, 184}) << QStringLiteral("abc");
         QTest::newRow("code below 85 is left out") << (QStringLiteral("A") + fromCodes({182})) << QStringLiteral("a");
+        QTest::newRow("code 85 lands on the first, 0") << QStringLiteral("U") << QString(QChar(0));
+        QTest::newRow("code 84 is the first left out") << QStringLiteral("Ta") << QStringLiteral("\u000C");
         QTest::newRow("character outside the page is left out")
             << (QStringLiteral("\u4E2D") + fromCodes({182})) << QStringLiteral("a");
     }
