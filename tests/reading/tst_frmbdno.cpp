@@ -67,6 +67,8 @@ private slots:
     void mouseTakesBackOnlyOwnClipboard_data();
     void mouseTakesBackOnlyOwnClipboard();
     void pressInsideASelectionStartsNoDrag();
+    void clickIsAReleaseInsideTheText_data();
+    void clickIsAReleaseInsideTheText();
 };
 
 void TestFrmBDNo::init()
@@ -308,6 +310,39 @@ void TestFrmBDNo::pressInsideASelectionStartsNoDrag()
     QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
     QVERIFY(!display.textCursor().hasSelection());
     QTest::mouseRelease(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+}
+
+void TestFrmBDNo::clickIsAReleaseInsideTheText_data()
+{
+    QTest::addColumn<QPoint>("releasedAt");
+    QTest::addColumn<QStringList>("told");
+    const QStringList click{"down", "up", "click"};
+    const QStringList noClick{"down", "up"};
+    QTest::newRow("inside") << QPoint(40, 30) << click;
+    QTest::newRow("on the last pixel") << QPoint(199, 99) << click;
+    QTest::newRow("just right of it") << QPoint(200, 30) << noClick;
+    QTest::newRow("just below it") << QPoint(40, 100) << noClick;
+}
+
+void TestFrmBDNo::clickIsAReleaseInsideTheText()
+{
+    QFETCH(QPoint, releasedAt);
+    QFETCH(QStringList, told);
+    ReadingDisplay display;
+    display.setFrameStyle(QFrame::NoFrame);
+    display.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    display.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    display.resize(200, 100);
+    display.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&display));
+    QCOMPARE(display.viewport()->size(), QSize(200, 100));
+    QStringList heard;
+    QObject::connect(&display, &ReadingDisplay::mouseDown, [&] { heard.append(QStringLiteral("down")); });
+    QObject::connect(&display, &ReadingDisplay::mouseUp, [&] { heard.append(QStringLiteral("up")); });
+    QObject::connect(&display, &ReadingDisplay::clicked, [&] { heard.append(QStringLiteral("click")); });
+    QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 30));
+    QTest::mouseRelease(display.viewport(), Qt::LeftButton, {}, releasedAt);
+    QCOMPARE(heard, told);
 }
 
 QTEST_MAIN(TestFrmBDNo)
