@@ -30,6 +30,9 @@ using namespace Qt::StringLiterals;
 #ifdef ORVANE_LEAK_CHECK
 #include <sanitizer/lsan_interface.h>
 #endif
+#ifdef ORVANE_COVERAGE
+extern "C" void __gcov_dump(void);
+#endif
 
 namespace platform {
 
@@ -154,6 +157,10 @@ void QtProcess::end()
 #ifdef ORVANE_LEAK_CHECK
     // The immediate exit skips the check a normal exit would run.
     __lsan_do_leak_check();
+#endif
+#ifdef ORVANE_COVERAGE
+    // Nor would a coverage build write its counters.
+    __gcov_dump();
 #endif
     std::_Exit(0);
 }

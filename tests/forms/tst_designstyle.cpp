@@ -50,6 +50,8 @@ private slots:
     void framesAreOneLineOnOtherStyles();
     void buttonFacesAreFlatOnEveryStyle_data();
     void buttonFacesAreFlatOnEveryStyle();
+    void overflowIconPointsTheWayTheMenuRuns_data();
+    void overflowIconPointsTheWayTheMenuRuns();
 };
 
 void TestDesignStyle::windowImagesLoadNoImagePlugin()
@@ -148,6 +150,37 @@ void TestDesignStyle::buttonFacesAreFlatOnEveryStyle()
     const QImage face = next.grab().toImage();
     for (const QPoint &inside : {QPoint(3, 3), QPoint(3, 19), QPoint(126, 11)})
         QCOMPARE(face.pixelColor(inside).name(), forms::lightBlue().name());
+}
+
+void TestDesignStyle::overflowIconPointsTheWayTheMenuRuns_data()
+{
+    QTest::addColumn<bool>("ofAWidget");
+    QTest::addColumn<int>("direction");
+    QTest::newRow("a left-to-right menu bar") << true << int(Qt::LeftToRight);
+    QTest::newRow("a right-to-left menu bar") << true << int(Qt::RightToLeft);
+    QTest::newRow("no widget, a right-to-left application") << false << int(Qt::RightToLeft);
+    QTest::newRow("no widget, a left-to-right application") << false << int(Qt::LeftToRight);
+}
+
+void TestDesignStyle::overflowIconPointsTheWayTheMenuRuns()
+{
+    QFETCH(bool, ofAWidget);
+    QFETCH(int, direction);
+    QWidget bar;
+    bar.setLayoutDirection(Qt::LayoutDirection(direction));
+    const Qt::LayoutDirection before = QGuiApplication::layoutDirection();
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+    forms::DesignStyle style(QStyleFactory::create(u"fusion"_s));
+    // A widget's own direction counts, whatever the application's.
+    QGuiApplication::setLayoutDirection(ofAWidget ? Qt::LeftToRight : Qt::LayoutDirection(direction));
+    const QIcon ours =
+        style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, ofAWidget ? &bar : nullptr);
+    QGuiApplication::setLayoutDirection(Qt::LayoutDirection(direction));
+    const QIcon qts = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QGuiApplication::setLayoutDirection(before);
+    // Qt's own images, as Fusion reads them for an application running that way.
+    for (const int size : {8, 16, 32})
+        QCOMPARE(ours.pixmap(size).toImage(), qts.pixmap(size).toImage());
 }
 
 QTEST_MAIN(TestDesignStyle)

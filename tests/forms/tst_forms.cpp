@@ -1,10 +1,13 @@
 #include "fixture/WindowTest.h"
 #include "forms/lifecycle/Forms.h"
 #include "forms/lifecycle/UnloadAllAndEnd.h"
+#include "forms/widgets/LinkLabel.h"
 #include "platform/RecordingPlatform.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -85,6 +88,13 @@ private slots:
     void endRoutineUnloadsFirstLoadedFirst();
     void endRoutineEntersItselfFromAnUnloadHandler();
     void endRoutineAlsoUnloadsWhatAnUnloadHandlerShows();
+    void unloadFromItsOwnUnloadHandlerUnloadsOnce();
+    void plainWidgetStandingAloneIsAWindow_data();
+    void plainWidgetStandingAloneIsAWindow();
+    void linkFollowsOnlyALeftClickInside_data();
+    void linkFollowsOnlyALeftClickInside();
+    void screenReaderFollowsTheLinkByItsWords_data();
+    void screenReaderFollowsTheLinkByItsWords();
 };
 
 void TestForms::init()
@@ -122,7 +132,7 @@ void TestForms::closeBoxUnloads()
     QVERIFY(QTest::qWaitForWindowExposed(&first.get()));
     first->close();
     QVERIFY(!first.isLoaded());
-    QCOMPARE(events, QStringList({"first load", "first unload"}));
+    QCOMPARE(events, QStringList({u"first load"_s, u"first unload"_s}));
 }
 
 void TestForms::windowMayUnloadItselfFromItsOwnHandler()
@@ -150,6 +160,10 @@ void TestForms::windowsAreFixedAndCentred()
     QVERIFY(!(first->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(first->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!first->windowIcon().isNull());
+    // Qt's offscreen screen is 800 by 800. The window is centred by its own
+    // size: the 2-pixel frame this platform adds is known only once it is shown.
+    QCOMPARE(first->screen()->availableGeometry(), QRect(0, 0, 800, 800));
+    QCOMPARE(first->frameGeometry(), QRect(300, 350, 204, 104));
 }
 
 void TestForms::endRoutineUnloadsFirstLoadedFirst()
@@ -184,6 +198,98 @@ void TestForms::endRoutineAlsoUnloadsWhatAnUnloadHandlerShows()
     QCOMPARE(events, QStringList({"first load", "first unload", "second load", "second unload"}));
     QVERIFY(forms::loaded().isEmpty());
     QCOMPARE(m_desktop->ends, 1);
+}
+
+void TestForms::unloadFromItsOwnUnloadHandlerUnloadsOnce()
+{
+    first.Show();
+    first->onUnload = [] { first.Unload(); };
+    first.Unload();
+    QCOMPARE(events, QStringList({u"first load"_s, u"first unload"_s}));
+    QVERIFY(!first.isLoaded());
+}
+
+void TestForms::plainWidgetStandingAloneIsAWindow_data()
+{
+    QTest::addColumn<bool>("alone");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("standing alone") << true << QAccessible::Window;
+    QTest::newRow("inside a window") << false << QAccessible::Client;
+}
+
+void TestForms::plainWidgetStandingAloneIsAWindow()
+{
+    QFETCH(bool, alone);
+    QFETCH(QAccessible::Role, role);
+    // The program's windows install the reading once the first is built.
+    first.Show();
+    QWidget outer;
+    QWidget *plain = alone ? &outer : new QWidget(&outer);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(plain);
+    QVERIFY(node);
+    QCOMPARE(node->role(), role);
+}
+
+void TestForms::linkFollowsOnlyALeftClickInside_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("releasedAt");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left button, released inside") << int(Qt::LeftButton) << QPoint(10, 5) << 1;
+    QTest::newRow("left button, released on the last pixel") << int(Qt::LeftButton) << QPoint(99, 19) << 1;
+    QTest::newRow("left button, released just right of it") << int(Qt::LeftButton) << QPoint(100, 5) << 0;
+    QTest::newRow("left button, released just below it") << int(Qt::LeftButton) << QPoint(10, 20) << 0;
+    QTest::newRow("right button") << int(Qt::RightButton) << QPoint(10, 5) << 0;
+    QTest::newRow("middle button") << int(Qt::MiddleButton) << QPoint(10, 5) << 0;
+}
+
+void TestForms::linkFollowsOnlyALeftClickInside()
+{
+    QFETCH(int, button);
+    QFETCH(QPoint, releasedAt);
+    QFETCH(int, clicks);
+    forms::LinkLabel link;
+    link.setText(u"Visit"_s);
+    link.setFixedSize(100, 20);
+    int clicked = 0;
+    QObject::connect(&link, &forms::LinkLabel::clicked, [&] { ++clicked; });
+    QTest::mousePress(&link, Qt::MouseButton(button), {}, QPoint(10, 5));
+    QTest::mouseRelease(&link, Qt::MouseButton(button), {}, releasedAt);
+    QCOMPARE(clicked, clicks);
+    QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+}
+
+void TestForms::screenReaderFollowsTheLinkByItsWords_data()
+{
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("its words, trimmed") << QString() << u"Press"_s << u"Visit us now"_s << 1;
+    QTest::newRow("a name of its own") << u"Site"_s << u"Press"_s << u"Site"_s << 1;
+    QTest::newRow("another action does nothing") << QString() << u"Toggle"_s << u"Visit us now"_s << 0;
+}
+
+void TestForms::screenReaderFollowsTheLinkByItsWords()
+{
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, action);
+    QFETCH(QString, name);
+    QFETCH(int, clicks);
+    forms::LinkLabel link;
+    link.setText(u"  Visit us now \n"_s);
+    link.setToolTip(u"Opens the site"_s);
+    link.setAccessibleName(accessibleName);
+    int clicked = 0;
+    QObject::connect(&link, &forms::LinkLabel::clicked, [&] { ++clicked; });
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(&link);
+    QVERIFY(node);
+    QCOMPARE(node->role(), QAccessible::Link);
+    QCOMPARE(node->text(QAccessible::Name), name);
+    QCOMPARE(node->text(QAccessible::Description), u"Opens the site"_s);
+    QCOMPARE(node->actionInterface()->actionNames(), QStringList{u"Press"_s});
+    node->actionInterface()->doAction(action);
+    QCOMPARE(clicked, clicks);
 }
 
 QTEST_MAIN(TestForms)

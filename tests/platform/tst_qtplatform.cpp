@@ -1,4 +1,5 @@
 #include "ProbeCopies.h"
+#include "platform/Immutable.h"
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtPlatform_p.h"
@@ -6,16 +7,25 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
+#include <chrono>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+enum class Medium { Writable, FileInTheWay, LockedFolder };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Medium)
 Q_DECLARE_METATYPE(platform::SettingsUse)
 
 // What the program asks of the system, on the system it runs on.
@@ -26,6 +36,7 @@ private slots:
     void initTestCase();
     void drawsStayBelowOne_data();
     void drawsStayBelowOne();
+    void eachStartDrawsAfresh();
     void addressReachesTheBrowserUnchanged_data();
     void addressReachesTheBrowserUnchanged();
     void settingComesBackFromTheStore_data();
@@ -79,6 +90,26 @@ void TestQtPlatform::drawsStayBelowOne()
     const float r = platform::detail::unitFloatFromBits(bits);
     QCOMPARE(r, expected);
     QVERIFY(r >= 0.0f && r < 1.0f);
+}
+
+void TestQtPlatform::eachStartDrawsAfresh()
+{
+    const auto drawsOfAStart = [] {
+        platform::TimerSeededRandom random;
+        random.seedFromTimer();
+        QList<float> draws;
+        for (int i = 0; i < 4; ++i)
+            draws.append(random.next());
+        return draws;
+    };
+    const QList<float> first = drawsOfAStart();
+    // The next start comes at a later tick of the clock.
+    const auto seeded = std::chrono::system_clock::now();
+    QVERIFY(QTest::qWaitFor([&] { return std::chrono::system_clock::now() != seeded; }));
+    const QList<float> second = drawsOfAStart();
+    QVERIFY2(first != second, "two starts drew the same");
+    for (const float r : first + second)
+        QVERIFY(r >= 0.0f && r < 1.0f);
 }
 
 void TestQtPlatform::addressReachesTheBrowserUnchanged_data()
@@ -139,38 +170,52 @@ void TestQtPlatform::settingsLiveWhereTheSystemKeepsThem()
 void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt_data()
 {
     QTest::addColumn<bool>("marked");
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("portable") << true << true;
-    QTest::newRow("portable on a medium that cannot be written") << true << false;
-    QTest::newRow("installed") << false << true;
+    QTest::addColumn<Medium>("medium");
+    QTest::newRow("portable") << true << Medium::Writable;
+    QTest::newRow("portable, a file where its folder would be") << true << Medium::FileInTheWay;
+    QTest::newRow("portable, its folder cannot be written") << true << Medium::LockedFolder;
+    QTest::newRow("installed") << false << Medium::Writable;
 }
 
 void TestQtPlatform::portableCopyKeepsItsSettingsBesideIt()
 {
     QFETCH(bool, marked);
-    QFETCH(bool, writable);
+    QFETCH(Medium, medium);
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    // Even root cannot make a folder below a plain file.
     const QString program = root.filePath(u"program"_s);
+    const QString config = QDir(program).filePath(u"config"_s);
     QVERIFY(QDir().mkdir(program));
     if (marked)
         QVERIFY(QFile(QDir(program).filePath(QLatin1String(platform::portableMarker))).open(QIODevice::WriteOnly));
-    if (!writable)
-        QVERIFY(QFile(QDir(program).filePath(u"config"_s)).open(QIODevice::WriteOnly));
+    // Even root cannot make a folder below a plain file.
+    if (medium == Medium::FileInTheWay)
+        QVERIFY(QFile(config).open(QIODevice::WriteOnly));
+    bool locked = false;
+    const auto unlock = qScopeGuard([&] {
+        if (locked)
+            setImmutable(config, false);
+    });
+    if (medium == Medium::LockedFolder) {
+        QVERIFY(QDir().mkdir(config));
+        // Permission bits do not stop root, as whom the tests may run.
+        locked = setImmutable(config, true);
+        if (!locked)
+            QSKIP("This file system cannot make a folder immutable (chattr +i), so root could write to it");
+        QVERIFY(!QFile(QDir(config).filePath(u"try"_s)).open(QIODevice::WriteOnly));
+    }
 
     QCOMPARE(platform::isPortableCopy(program), marked);
     const platform::SettingsPlace place =
         platform::portableSettingsPlace(program, u"app"_s, platform::SettingsUse::Write);
-    if (!writable) {
-        QVERIFY(place.path.isEmpty());
+    if (medium != Medium::Writable) {
+        QCOMPARE(place.path, QString());
         return;
     }
-    QCOMPARE(place.path, QDir(program).filePath(u"config/app.ini"_s));
+    QCOMPARE(place.path, root.path() + "/program/config/app.ini"_L1);
     QCOMPARE(place.format, QSettings::IniFormat);
     // Nothing is left of finding out that the folder can be written.
-    QCOMPARE(QDir(QDir(program).filePath(u"config"_s)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList());
+    QCOMPARE(QDir(config).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());
 }
 
 void TestQtPlatform::portableCopyMakesItsFolderOnlyToWrite_data()

@@ -19,7 +19,7 @@ private slots:
     void onlyWebAddressesReachTheBrowser();
 
 private:
-    // The addresses the stand-in was given, one a line.
+    // The arguments the stand-in was given, one a line: an address each time.
     static QStringList opened();
 };
 
@@ -62,6 +62,8 @@ void TestQtShell::onlyWebAddressesReachTheBrowser_data()
     QTest::newRow("script") << u"javascript:alert(1)"_s;
     QTest::newRow("other scheme") << u"ms-settings:privacy"_s;
     QTest::newRow("no scheme") << u"www.quillmoor.example/page"_s;
+    QTest::newRow("look-alike scheme") << u"https-evil://h.example/"_s;
+    QTest::newRow("web address with a space, not valid") << u"http://h.example/a b"_s;
 }
 
 void TestQtShell::onlyWebAddressesReachTheBrowser()

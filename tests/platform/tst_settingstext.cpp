@@ -80,6 +80,8 @@ private slots:
         QTest::newRow("abc moves 85 codes up") << u"abc"_s << fromCodes({182, 183, 184});
         QTest::newRow("digit 8 lands on an undefined code") << u"8"_s << fromCodes({0x8D});
         QTest::newRow("code above 170 is left out") << u"a\u00FFb"_s << fromCodes({182, 183});
+        QTest::newRow("code 170 lands on the last, 255") << u"\u00AA"_s << u"\u00FF"_s;
+        QTest::newRow("code 171 is the first left out") << u"a\u00ABb"_s << fromCodes({182, 183});
         QTest::newRow("letter outside the page is left out") << u"a\u0100b"_s << fromCodes({182, 183});
         QTest::newRow("ideograph is left out") << u"a\u4E2Db"_s << fromCodes({182, 183});
         QTest::newRow("surrogate pair is left out") << u"a\U0001F600b"_s << fromCodes({182, 183});
@@ -99,6 +101,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("codes move 85 down") << fromCodes({182, 183, 184}) << u"abc"_s;
         QTest::newRow("code below 85 is left out") << (u"A"_s + fromCodes({182})) << u"a"_s;
+        QTest::newRow("code 85 lands on the first, 0") << u"U"_s << QString(QChar(0));
+        QTest::newRow("code 84 is the first left out") << u"Ta"_s << u"\u000C"_s;
         QTest::newRow("character outside the page is left out") << (u"\u4E2D"_s + fromCodes({182})) << u"a"_s;
     }
 

@@ -69,6 +69,8 @@ private slots:
     void mouseTakesBackOnlyOwnClipboard_data();
     void mouseTakesBackOnlyOwnClipboard();
     void pressInsideASelectionStartsNoDrag();
+    void clickIsAReleaseInsideTheText_data();
+    void clickIsAReleaseInsideTheText();
 };
 
 void TestFrmBDNo::init()
@@ -310,6 +312,39 @@ void TestFrmBDNo::pressInsideASelectionStartsNoDrag()
     QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
     QVERIFY(!display.textCursor().hasSelection());
     QTest::mouseRelease(display.viewport(), Qt::LeftButton, {}, QPoint(40, 10));
+}
+
+void TestFrmBDNo::clickIsAReleaseInsideTheText_data()
+{
+    QTest::addColumn<QPoint>("releasedAt");
+    QTest::addColumn<QStringList>("told");
+    const QStringList click{u"down"_s, u"up"_s, u"click"_s};
+    const QStringList noClick{u"down"_s, u"up"_s};
+    QTest::newRow("inside") << QPoint(40, 30) << click;
+    QTest::newRow("on the last pixel") << QPoint(199, 99) << click;
+    QTest::newRow("just right of it") << QPoint(200, 30) << noClick;
+    QTest::newRow("just below it") << QPoint(40, 100) << noClick;
+}
+
+void TestFrmBDNo::clickIsAReleaseInsideTheText()
+{
+    QFETCH(QPoint, releasedAt);
+    QFETCH(QStringList, told);
+    reading::ReadingDisplay display;
+    display.setFrameStyle(QFrame::NoFrame);
+    display.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    display.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    display.resize(200, 100);
+    display.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&display));
+    QCOMPARE(display.viewport()->size(), QSize(200, 100));
+    QStringList heard;
+    QObject::connect(&display, &reading::ReadingDisplay::mouseDown, [&] { heard.append(u"down"_s); });
+    QObject::connect(&display, &reading::ReadingDisplay::mouseUp, [&] { heard.append(u"up"_s); });
+    QObject::connect(&display, &reading::ReadingDisplay::clicked, [&] { heard.append(u"click"_s); });
+    QTest::mousePress(display.viewport(), Qt::LeftButton, {}, QPoint(40, 30));
+    QTest::mouseRelease(display.viewport(), Qt::LeftButton, {}, releasedAt);
+    QCOMPARE(heard, told);
 }
 
 QTEST_MAIN(TestFrmBDNo)

@@ -1,4 +1,5 @@
 #include "BuildFacts.h"
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "fixture/Windows.h"
 #include "platform/RecordingPlatform.h"
@@ -22,9 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString site = QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath
-    + '/' + buildfacts::pageScript;
 
 template <class T>
 T *control(const char *name)
@@ -102,7 +100,7 @@ void TestFrmMain::opensWithEmptyNamesAndTheFirstDate()
     for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"})
         QVERIFY(control<QLineEdit>(name)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFirstName"));
-    QCOMPARE(reading::frmMain->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(reading::frmMain->windowTitle(), "Orvane Birthday Number v"_L1 + buildfacts::version);
     QVERIFY(!control<QComboBox>("cboDate")->isEditable());
 }
 
@@ -224,13 +222,13 @@ void TestFrmMain::eachLinkOpensItsPage_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
-    QTest::newRow("Online Help") << "mnuOnline" << site + "help-web-page";
-    QTest::newRow("Visit Us Online") << "mnuVisit" << site + "home-page";
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << site + "download-web-page";
-    QTest::newRow("Donate") << "mnuDonate" << site + "donate";
-    QTest::newRow("visit label") << "Label61" << site + "home-page";
-    QTest::newRow("co-brand label") << "lblCobrand" << site + "co-brand";
-    QTest::newRow("fully branded label") << "lblFullBrand" << site + "fully-branded";
+    QTest::newRow("Online Help") << "mnuOnline" << expected::pageAddress(u"help-web-page"_s);
+    QTest::newRow("Visit Us Online") << "mnuVisit" << expected::pageAddress(u"home-page"_s);
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << expected::pageAddress(u"download-web-page"_s);
+    QTest::newRow("Donate") << "mnuDonate" << expected::pageAddress(u"donate"_s);
+    QTest::newRow("visit label") << "Label61" << expected::pageAddress(u"home-page"_s);
+    QTest::newRow("co-brand label") << "lblCobrand" << expected::pageAddress(u"co-brand"_s);
+    QTest::newRow("fully branded label") << "lblFullBrand" << expected::pageAddress(u"fully-branded"_s);
 }
 
 void TestFrmMain::eachLinkOpensItsPage()

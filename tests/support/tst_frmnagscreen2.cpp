@@ -1,11 +1,10 @@
 #include "BuildFacts.h"
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "forms/lifecycle/Forms.h"
 #include "platform/RecordingPlatform.h"
 #include "support/FrmNagScreen2.h"
-#include "support/SupportTexts.h"
 #include "support/modTellAFriend.h"
-#include "web/Site.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,10 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString product =
-    QLatin1String(buildfacts::siteScheme) + "://" + buildfacts::host + '/' + buildfacts::productPath + '/';
-const QString site = product + buildfacts::pageScript;
 
 template <class T>
 T *control(const QString &name)
@@ -65,7 +60,7 @@ private slots:
     void loadDrawsOneSupportText_data();
     void loadDrawsOneSupportText();
     void drawnTextStaysWhenShownAgain();
-    void showsItselfAboveOthersWithTheFocusOnExit();
+    void focusStartsOnExit();
     void tabPassesThroughTheHiddenMessageBox();
     void promptsGoAndComeBack_data();
     void promptsGoAndComeBack();
@@ -96,22 +91,37 @@ void TestFrmNagScreen2::showWindow()
 void TestFrmNagScreen2::loadDrawsOneSupportText_data()
 {
     QTest::addColumn<float>("r");
-    QTest::addColumn<int>("index");
-    QTest::newRow("r = 0") << 0.0f << 0;
-    QTest::newRow("largest r") << std::nextafter(1.0f, 0.0f) << 3;
+    QTest::addColumn<QString>("text");
+    const QString host = QString::fromLatin1(buildfacts::host);
+    QTest::newRow("r = 0") << 0.0f
+                           << u"Velmora Softwares, such as this can be created and maintained only with "
+                              "your support. The best way to support Quillmoor is to visit "_s
+            + host + " regularly and take part in the discussions and other activities on the board.";
+    QTest::newRow("r = 0.25") << 0.25f
+                              << u"Please visit Quillmoor at "_s + host
+            + " regularly and support it by joining its discussions and other activities. Programs like this "
+              "cannot be supported and maintained without your regular visits.";
+    QTest::newRow("r = 0.5") << 0.5f
+                             << host
+            + " is a free online discussion forum on Velmora, numerology and more. To help it develop and maintain "
+              "this software, please visit it regularly.";
+    QTest::newRow("largest r") << std::nextafter(1.0f, 0.0f)
+                               << u"Quillmoor needs your help. Please visit "_s + host
+            + " regularly and take part in its discussions and activities, so that we can maintain the site and "
+              "develop more Velmora Softwares for you.";
 }
 
 void TestFrmNagScreen2::loadDrawsOneSupportText()
 {
     QFETCH(float, r);
-    QFETCH(int, index);
+    QFETCH(QString, text);
     m_desktop->draws = {r};
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
-    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), support::supportText(index, web::host()));
-    QCOMPARE(support::frmNagScreen2->windowTitle(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), text);
+    QCOMPARE(support::frmNagScreen2->windowTitle(), "Orvane Birthday Number v"_L1 + buildfacts::version);
     const QLabel *caption = control<QLabel>(u"lblNagScreen2Caption"_s);
-    QCOMPARE(caption->text(), QString::fromUtf8(buildfacts::caption));
+    QCOMPARE(caption->text(), "Orvane Birthday Number v"_L1 + buildfacts::version);
     QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
     QCOMPARE(control<QPushButton>(u"Check1"_s)->text(), "Click Here To Visit "_L1 + buildfacts::host + " Now");
 }
@@ -123,13 +133,12 @@ void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
     support::frmNagScreen2.Hide();
     showWindow();
     QCOMPARE(m_desktop->seeds, 1);
-    QCOMPARE(control<QLabel>(u"Label2"_s)->text(), support::supportText(0, web::host()));
+    QVERIFY(control<QLabel>(u"Label2"_s)->text().startsWith(u"Velmora Softwares, such as this"));
 }
 
-void TestFrmNagScreen2::showsItselfAboveOthersWithTheFocusOnExit()
+void TestFrmNagScreen2::focusStartsOnExit()
 {
     showWindow();
-    QVERIFY(support::frmNagScreen2->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>(u"cmdClose"_s));
 }
 
@@ -265,14 +274,15 @@ void TestFrmNagScreen2::visitButtonOpensTheHomePageEveryTime()
         QVERIFY(!visit->isChecked());
         QCOMPARE(m_desktop->openedAddresses.size(), press);
     }
-    QCOMPARE(m_desktop->openedAddresses, QStringList({site + "home-page", site + "home-page"}));
+    QCOMPARE(m_desktop->openedAddresses,
+             QStringList({expected::pageAddress(u"home-page"), expected::pageAddress(u"home-page")}));
 }
 
 void TestFrmNagScreen2::familyLinkOpensTheSoftwaresPage()
 {
     showWindow();
     QTest::mouseClick(control<QLabel>(u"lblGoToHome"_s), Qt::LeftButton);
-    QCOMPARE(m_desktop->openedAddresses, QStringList({site + "velmorasoftwares"}));
+    QCOMPARE(m_desktop->openedAddresses, QStringList({expected::pageAddress(u"velmorasoftwares")}));
 }
 
 void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
@@ -281,10 +291,10 @@ void TestFrmNagScreen2::referAFriendOpensTheReferralAddress()
     fillIn(u"  Ann & Bob "_s, u"ann@home.example"_s, u"Cy"_s, u"cy@work.example"_s);
     pressReferAFriend();
     pressReferAFriend();
-    const QString address = site
-        + "kelv-refer-a-friend&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
+    const QString address = expected::pageAddress(u"kelv-refer-a-friend")
+        + "&taf1=Ann%20%26%20Bob&taf2=ann%40home.example"
           "&taf3=Your%20Message%0D%0A&taf4=Cy&taf5=cy%40work.example&taf6="
-        + product;
+        + expected::productAddress();
     QVERIFY(m_desktop->messages.isEmpty());
     QCOMPARE(m_desktop->openedAddresses, QStringList({address, address}));
     QVERIFY(support::frmNagScreen2->isVisible());

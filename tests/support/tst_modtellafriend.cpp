@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Referral)
 
 namespace {
 
-const QString product = QLatin1String(buildfacts::siteScheme) + "://forum.test/" + buildfacts::productPath + '/';
+const QString product = "http://forum.test/"_L1 + buildfacts::productPath + '/';
 
 Referral filledIn()
 {
@@ -30,7 +30,7 @@ QString addressWith(int key, const QString &encodedValue)
 {
     QStringList values{u"Ann"_s, u"ann%40home.example"_s, u"Hello"_s, u"Cy"_s, u"cy%40work.example"_s};
     values[key - 1] = encodedValue;
-    QString address = product + buildfacts::pageScript + "kelv-refer-a-friend";
+    QString address = product + "ssd.php?page=kelv-refer-a-friend";
     for (int i = 0; i < values.size(); ++i)
         address += u"&taf%1="_s.arg(i + 1) + values.at(i);
     return address + "&taf6="_L1 + product;
@@ -84,8 +84,7 @@ void TestModTellAFriend::everyValueGoesToItsKeyInOrder()
 {
     const Referral referral{u"A"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
     QCOMPARE(support::referralAddress(referral, u"forum.test"_s),
-             product + buildfacts::pageScript
-                 + "kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6=" + product);
+             product + "ssd.php?page=kelv-refer-a-friend&taf1=A&taf2=b&taf3=c&taf4=d&taf5=e&taf6=" + product);
 }
 
 void TestModTellAFriend::typedCharactersCannotBreakTheAddress_data()

@@ -105,6 +105,10 @@ void TestSupportRules::emailAddressesAreChecked_data()
                                                       << "cy.work.example" << proper;
     QTest::newRow("own address without dot") << "ann@home"
                                              << "cy@work.example" << proper;
+    QTest::newRow("own address without at sign") << "ann.home.example"
+                                                 << "cy@work.example" << proper;
+    QTest::newRow("friend's address without dot") << "ann@home.example"
+                                                  << "cy@work" << proper;
     QTest::newRow("a dot only before the at sign") << "ann.lee@home"
                                                    << "cy@work.example" << QString();
     QTest::newRow("proper and distinct") << "ann@home.example"

@@ -1,10 +1,10 @@
+#include "SiteAddresses.h"
 #include "fixture/WindowTest.h"
 #include "forms/lifecycle/Forms.h"
 #include "forms/lifecycle/UnloadAllAndEnd.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmMain.h"
 #include "web/FrmAbout.h"
-#include "web/Site.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,7 +100,7 @@ private slots:
             QTest::mouseClick(label, Qt::LeftButton);
             stillModal = web::frmAbout.isLoaded() && QApplication::activeModalWidget() == &about;
         });
-        QCOMPARE(m_desktop->openedAddresses, QStringList{web::pageAddress(pageKey)});
+        QCOMPARE(m_desktop->openedAddresses, QStringList{expected::pageAddress(pageKey)});
         QVERIFY(stillModal);
     }
 
@@ -116,7 +116,7 @@ private slots:
         });
         whileAboutShown([&](web::FrmAbout &about) { second = shownContent(about); });
         QCOMPARE(second, first);
-        QVERIFY(first.contains("lblHomePage=Click here to visit "_L1 + web::host()));
+        QVERIFY(first.contains("lblHomePage=Click here to visit "_L1 + buildfacts::host));
         QVERIFY(first.contains(u"lblCobrand= Click here for more details."_s));
         QVERIFY(pictureShown);
     }

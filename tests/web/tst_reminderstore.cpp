@@ -1,3 +1,4 @@
+#include "platform/Immutable.h"
 #include "platform/ProductFacts.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
@@ -70,6 +71,36 @@ private slots:
         QVERIFY(!written);
     }
 
+    void writeThatCannotReachTheFileFails_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("the file cannot be changed") << true;
+        QTest::newRow("its folder cannot take a new file") << false;
+    }
+
+    void writeThatCannotReachTheFileFails()
+    {
+        QFETCH(bool, fileExists);
+        // A file of its own: the process keeps what it failed to write in its
+        // cache of the file, where no other test may meet it.
+        const QString application = fileExists ? u"locked-file"_s : u"locked-folder"_s;
+        const QString file = m_home.filePath(application + ".conf"_L1);
+        platform::QtSettingsStore store(platform::applicationMaker(), platform::applicationTitle());
+        const QString section = u"Settings"_s;
+        if (fileExists)
+            QVERIFY(store.write(application, section, u"key"_s, u"before"_s));
+        const QString locked = fileExists ? file : m_home.path();
+        // Permission bits do not stop root, as whom the tests may run.
+        if (!setImmutable(locked, true))
+            QSKIP("This file system cannot make a file immutable (chattr +i), so root could write to it");
+        const bool written = store.write(application, section, u"key"_s, u"after"_s);
+        QVERIFY(setImmutable(locked, false));
+        QVERIFY(!written);
+        QFile onDisk(file);
+        QCOMPARE(onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll() : QByteArray("(no file)"),
+                 fileExists ? QByteArray("[Settings]\nkey=before\n") : QByteArray("(no file)"));
+    }
+
     void startsAskOnlyOnceTheFileDateIsDue()
     {
         RecordingPlatform recording;
@@ -87,6 +118,13 @@ private slots:
             QCOMPARE(reader.allKeys(), QStringList{key});
             QCOMPARE(reader.value(key).toString(), platform::EncodeSetting(u"2026-12-08"));
         }
+        // "Duration" and 2026-12-08, each character 85 codes up the Windows
+        // page: the key escaped as QSettings writes keys, the value in UTF-8.
+        QCOMPARE(fileBytes(),
+                 QByteArray("[Settings]\n"
+                            "%U2122%CA%C7%B6%C9%BE%C4%C3="
+                            "\xE2\x80\xA1\xE2\x80\xA6\xE2\x80\xA1\xE2\x80\xB9\xE2\x80\x9A"
+                            "\xE2\x80\xA0\xE2\x80\xA1\xE2\x80\x9A\xE2\x80\xA6\xC2\x8D\n"));
 
         QSettings(QSettings::NativeFormat, QSettings::UserScope, platform::applicationName())
             .setValue(key, platform::EncodeSetting(u"2026-11-23"));
@@ -98,6 +136,12 @@ private slots:
     }
 
 private:
+    QByteArray fileBytes() const
+    {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QString settingsFile() const { return m_home.filePath(platform::applicationName() + ".conf"_L1); }
 
     // A file no settings object of this process has read, so what it gives

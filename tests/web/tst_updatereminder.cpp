@@ -1,7 +1,7 @@
+#include "SiteAddresses.h"
 #include "platform/ProductFacts.h"
 #include "platform/RecordingPlatform.h"
 #include "platform/SettingsText.h"
-#include "web/Site.h"
 #include "web/UpdateReminder.h"
 
 #include <QTest>
@@ -53,6 +53,14 @@ private slots:
         QTest::newRow("slash for a digit of the day") << u"2026-11-1/"_s << QDate(2026, 12, 30) << ReminderStep::Quiet;
         QTest::newRow("year zero") << u"0000-11-23"_s << today << ReminderStep::Quiet;
         QTest::newRow("month thirteen") << u"2026-13-23"_s << today << ReminderStep::Quiet;
+        // Each with readable numbers in their places, a due date but for the one wrong mark.
+        QTest::newRow("slash for the first dash") << u"2026/11-23"_s << today << ReminderStep::Quiet;
+        QTest::newRow("digit for the first dash") << u"2026011-23"_s << today << ReminderStep::Quiet;
+        QTest::newRow("slash for the second dash") << u"2026-11/23"_s << today << ReminderStep::Quiet;
+        QTest::newRow("digit for the second dash") << u"2026-11023"_s << today << ReminderStep::Quiet;
+        QTest::newRow("letter in the year") << u"2O26-11-23"_s << today << ReminderStep::Quiet;
+        QTest::newRow("letter in the month") << u"2026-1l-23"_s << today << ReminderStep::Quiet;
+        QTest::newRow("colon for a digit of the day") << u"2026-11-2:"_s << QDate(2026, 12, 30) << ReminderStep::Quiet;
     }
 
     void step()
@@ -78,6 +86,21 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(web::reminderDateText(date), text);
         QCOMPARE(web::reminderDateFromText(text), std::optional<QDate>(date));
+    }
+
+    // A date QDate itself refuses is no date either, not one the reminder counts from.
+    void impossibleDateIsNoDate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("30 February") << u"2026-02-30"_s;
+        QTest::newRow("day zero") << u"2026-11-00"_s;
+        QTest::newRow("year zero") << u"0000-11-23"_s;
+    }
+
+    void impossibleDateIsNoDate()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(web::reminderDateFromText(text), std::optional<QDate>());
     }
 
     void check_data()
@@ -130,7 +153,8 @@ private slots:
             QVERIFY(!platform.stored.contains(reminderKey()));
         else
             QCOMPARE(platform::DecodeSetting(platform.stored.value(reminderKey())), storedAfter);
-        const QStringList opened = downloadOpened ? QStringList{web::pageAddress(u"download-web-page")} : QStringList();
+        const QStringList opened =
+            downloadOpened ? QStringList{expected::pageAddress(u"download-web-page"_s)} : QStringList();
         QCOMPARE(platform.openedAddresses, opened);
     }
 
