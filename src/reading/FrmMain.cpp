@@ -25,8 +25,11 @@ forms::FormRef<FrmMain> frmMain;
 
 namespace {
 
-const QStringList monthNames{u"January"_s, u"February"_s, u"March"_s,     u"April"_s,   u"May"_s,      u"June"_s,
-                             u"July"_s,    u"August"_s,   u"September"_s, u"October"_s, u"November"_s, u"December"_s};
+QStringList monthNames()
+{
+    return {u"January"_s, u"February"_s, u"March"_s,     u"April"_s,   u"May"_s,      u"June"_s,
+            u"July"_s,    u"August"_s,   u"September"_s, u"October"_s, u"November"_s, u"December"_s};
+}
 
 // The panel gives the boxes and lists their font as they are built; only the
 // controls whose design font differs get one of their own.
@@ -128,7 +131,7 @@ void FrmMain::Form_Load()
 {
     web::UpdateReminderCheck();
     m_ui->cboDate->addItems(dayItems());
-    m_ui->cboMonth->addItems(monthNames);
+    m_ui->cboMonth->addItems(monthNames());
     m_ui->cboYear->addItems(yearItems());
     m_ui->cboMonth->setCurrentIndex(0);
     m_ui->cboDate->setCurrentIndex(0);

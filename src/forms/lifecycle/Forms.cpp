@@ -20,12 +20,12 @@ namespace forms {
 
 namespace {
 
-QList<Form *> collection;
+QList<Form *> collection; // clazy:exclude=non-pod-global-static an empty QList allocates nothing
 // Shown, waiting for the current action to end.
-QList<Form *> pendingShows;
+QList<Form *> pendingShows; // clazy:exclude=non-pod-global-static an empty QList allocates nothing
 
 // The close box, Alt+F4 and the system menu's Close all arrive as a close event.
-class CloseToUnload final : public QObject {
+class CloseToUnload final : public QObject { // clazy:exclude=missing-qobject-macro no signal, slot or cast to it
 public:
     explicit CloseToUnload(Form &form)
         : m_form(form)

@@ -14,7 +14,7 @@ namespace forms {
 // other styles frames are drawn as Fusion's are.
 // One style for the whole application: a list given a style of its own would
 // build its drop-down there and then.
-class DesignStyle final : public QProxyStyle {
+class DesignStyle final : public QProxyStyle { // clazy:exclude=missing-qobject-macro no signal, slot or cast to it
 public:
     using QProxyStyle::QProxyStyle;
 
