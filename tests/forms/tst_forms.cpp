@@ -5,6 +5,7 @@
 #include "platform/RecordingPlatform.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -160,8 +161,13 @@ void TestForms::windowsAreFixedAndCentred()
     QVERIFY(!(first->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(first->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!first->windowIcon().isNull());
-    // Qt's offscreen screen is 800 by 800. The window is centred by its own
-    // size: the 2-pixel frame this platform adds is known only once it is shown.
+    // Where it lands is written out for Qt's offscreen screen, 800 by 800; a
+    // real desktop's frame depends on its window manager, and the Xvfb test
+    // checks the place there.
+    if (QGuiApplication::platformName() != "offscreen"_L1)
+        QSKIP("the place is checked on the offscreen screen");
+    // The window is centred by its own size: the 2-pixel frame this platform
+    // adds is known only once it is shown.
     QCOMPARE(first->screen()->availableGeometry(), QRect(0, 0, 800, 800));
     QCOMPARE(first->frameGeometry(), QRect(300, 350, 204, 104));
 }
