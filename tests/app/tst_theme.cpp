@@ -1,6 +1,5 @@
 #include "fixture/WindowTest.h"
 #include "forms/look/DesignStyle.h"
-#include "forms/look/Look.h"
 #include "platform/RecordingPlatform.h"
 #include "reading/FrmBDNo.h"
 #include "reading/FrmMain.h"
@@ -30,7 +29,8 @@ namespace {
 
 enum class Window { Entry, Result, About, Support };
 
-const QColor lightBlue = forms::lightBlue();
+const QColor lightBlue(124, 165, 231);
+const QColor navy(0, 0, 128);
 
 // What a dark desktop theme hands the program: light text on dark faces.
 QPalette darkDesktop()
@@ -214,6 +214,8 @@ private slots:
     void noWindowAsksForAMissingFamily();
     void designColoursShow_data();
     void designColoursShow();
+    void designFontsShow_data();
+    void designFontsShow();
     void facesAreFlatLightBlue_data();
     void facesAreFlatLightBlue();
     void openedListKeepsItsColours();
@@ -351,11 +353,13 @@ void TestTheme::designColoursShow_data()
     QTest::newRow("about window") << Window::About << QString() << lightBlue << 0.5;
     QTest::newRow("about window's text") << Window::About << u"Label1"_s << white << 0.001;
     QTest::newRow("support window") << Window::Support << QString() << white << 0.3;
-    QTest::newRow("software frame") << Window::Support << u"Frame6"_s << forms::navy() << 0.03;
+    QTest::newRow("software frame") << Window::Support << u"Frame6"_s << navy << 0.03;
     QTest::newRow("software frame's text") << Window::Support << u"Label3"_s << white << 0.001;
     QTest::newRow("software link") << Window::Support << u"lblGoToHome"_s << QColor(255, 255, 0) << 0.001;
-    QTest::newRow("referral frame") << Window::Support << u"Frame2"_s << forms::navy() << 0.1;
+    QTest::newRow("referral frame") << Window::Support << u"Frame2"_s << navy << 0.1;
     QTest::newRow("visit button's text") << Window::Support << u"Check1"_s << QColor(0, 0, 192) << 0.001;
+    QTest::newRow("co-brand offer") << Window::Entry << u"lblCobrand"_s << QColor(0, 0, 255) << 0.001;
+    QTest::newRow("fully branded offer") << Window::Result << u"lblFullBrand"_s << QColor(0, 0, 255) << 0.001;
 }
 
 // The colours of the design, on a dark desktop too: each covers at least its
@@ -379,6 +383,39 @@ void TestTheme::designColoursShow()
     }
     const double found = double(matching) / double(image.width() * image.height());
     QVERIFY2(found >= share, qPrintable(u"%1 covers %2"_s.arg(colour.name()).arg(found)));
+}
+
+void TestTheme::designFontsShow_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underlined");
+    QTest::newRow("site link") << Window::Entry << u"Label61"_s << 9.0 << false << true;
+    QTest::newRow("co-brand offer") << Window::Entry << u"lblCobrand"_s << 8.25 << true << true;
+    QTest::newRow("Next") << Window::Entry << u"cmdNext"_s << 9.0 << false << false;
+    QTest::newRow("about window's title") << Window::About << u"Label2"_s << 9.75 << true << false;
+    QTest::newRow("about window's home page link") << Window::About << u"lblHomePage"_s << 8.25 << false << true;
+    QTest::newRow("software link") << Window::Support << u"lblGoToHome"_s << 8.5 << true << true;
+    QTest::newRow("Submit") << Window::Support << u"cmdSubmit"_s << 8.25 << true << false;
+    QTest::newRow("software frame's text") << Window::Support << u"Label3"_s << 9.0 << false << false;
+}
+
+// Links are underlined and titles bold, each at its designed size.
+void TestTheme::designFontsShow()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, name);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underlined);
+    const QWidget *widget = shown(window).findChild<QWidget *>(name);
+    QVERIFY(widget);
+    const QFont font = widget->font();
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underlined);
 }
 
 void TestTheme::facesAreFlatLightBlue_data()

@@ -90,6 +90,8 @@ private slots:
     void endRoutineEntersItselfFromAnUnloadHandler();
     void endRoutineAlsoUnloadsWhatAnUnloadHandlerShows();
     void unloadFromItsOwnUnloadHandlerUnloadsOnce();
+    void windowShownDuringAnUnloadComesOnAfterIt_data();
+    void windowShownDuringAnUnloadComesOnAfterIt();
     void plainWidgetStandingAloneIsAWindow_data();
     void plainWidgetStandingAloneIsAWindow();
     void linkFollowsOnlyALeftClickInside_data();
@@ -213,6 +215,37 @@ void TestForms::unloadFromItsOwnUnloadHandlerUnloadsOnce()
     first.Unload();
     QCOMPARE(events, QStringList({u"first load"_s, u"first unload"_s}));
     QVERIFY(!first.isLoaded());
+}
+
+void TestForms::windowShownDuringAnUnloadComesOnAfterIt_data()
+{
+    QTest::addColumn<int>("shows");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("shown") << 1 << false << true;
+    QTest::newRow("shown, then hidden") << 1 << true << false;
+    QTest::newRow("shown twice, then hidden") << 2 << true << false;
+}
+
+void TestForms::windowShownDuringAnUnloadComesOnAfterIt()
+{
+    QFETCH(int, shows);
+    QFETCH(bool, hidden);
+    QFETCH(bool, visible);
+    first.Show();
+    first->onUnload = [&] {
+        for (int i = 0; i < shows; ++i)
+            second.Show();
+        if (hidden)
+            second.Hide();
+        QVERIFY(!second->isVisible());
+    };
+    QPointer<QWidget> unloaded = &first.get();
+    first.Unload();
+    // Pending shows are settled before the unloaded window is deleted.
+    QTRY_VERIFY(unloaded.isNull());
+    QVERIFY(second.isLoaded());
+    QCOMPARE(second->isVisible(), visible);
 }
 
 void TestForms::plainWidgetStandingAloneIsAWindow_data()

@@ -60,11 +60,13 @@ private slots:
     void loadDrawsOneSupportText_data();
     void loadDrawsOneSupportText();
     void drawnTextStaysWhenShownAgain();
+    void familyTextStartsItsSecondParagraphOnALineOfItsOwn();
     void focusStartsOnExit();
     void tabPassesThroughTheHiddenMessageBox();
     void promptsGoAndComeBack_data();
     void promptsGoAndComeBack();
-    void menuBorrowingTheFocusLeavesTheBoxAlone();
+    void borrowedFocusLeavesTheBoxAlone_data();
+    void borrowedFocusLeavesTheBoxAlone();
     void typedSpaceIsRefusedInEmailBoxes_data();
     void typedSpaceIsRefusedInEmailBoxes();
     void pastedSpaceIsAccepted();
@@ -136,6 +138,21 @@ void TestFrmNagScreen2::drawnTextStaysWhenShownAgain()
     QVERIFY(control<QLabel>(u"Label2"_s)->text().startsWith(u"Velmora Softwares, such as this"));
 }
 
+void TestFrmNagScreen2::familyTextStartsItsSecondParagraphOnALineOfItsOwn()
+{
+    showWindow();
+    const QLabel *family = control<QLabel>(u"Label3"_s);
+    QCOMPARE(family->text(),
+             u"If you have enjoyed this software you will surely be interested in our other Velmora Softwares. "
+             "What began as a single program has grown, thanks to loyal users around the globe, into the "
+             "world\u2019s largest collection of such programs, covering astrology, psychic, tarot, numerology and "
+             "occult subjects, with new titles added all the time."
+             "                                                             "
+             "All of our programs are simple, fun and informative, made for curious beginners and keen "
+             "experts alike. Why not try them today, explore what they reveal about you, and share the "
+             "experience with your friends and family? "_s);
+}
+
 void TestFrmNagScreen2::focusStartsOnExit()
 {
     showWindow();
@@ -204,14 +221,32 @@ void TestFrmNagScreen2::promptsGoAndComeBack()
     QCOMPARE(text(), left);
 }
 
-void TestFrmNagScreen2::menuBorrowingTheFocusLeavesTheBoxAlone()
+void TestFrmNagScreen2::borrowedFocusLeavesTheBoxAlone_data()
 {
+    QTest::addColumn<QEvent::Type>("type");
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("emptied box loses it to a context menu") << QEvent::FocusOut << Qt::PopupFocusReason << "";
+    QTest::newRow("emptied box loses it to another window") << QEvent::FocusOut << Qt::ActiveWindowFocusReason << "";
+    QTest::newRow("prompt gets it back from a context menu")
+        << QEvent::FocusIn << Qt::PopupFocusReason << "Your Name";
+    QTest::newRow("prompt gets it back from another window")
+        << QEvent::FocusIn << Qt::ActiveWindowFocusReason << "Your Name";
+}
+
+// A context menu or another window takes the focus only for a while.
+void TestFrmNagScreen2::borrowedFocusLeavesTheBoxAlone()
+{
+    QFETCH(QEvent::Type, type);
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(QString, text);
     showWindow();
     QLineEdit *name = box(u"txtName"_s);
-    name->setFocus(Qt::TabFocusReason);
-    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
-    QApplication::sendEvent(name, &toMenu);
-    QVERIFY(name->text().isEmpty());
+    if (type == QEvent::FocusOut)
+        name->setFocus(Qt::TabFocusReason);
+    QFocusEvent borrowed(type, reason);
+    QApplication::sendEvent(name, &borrowed);
+    QCOMPARE(name->text(), text);
 }
 
 void TestFrmNagScreen2::typedSpaceIsRefusedInEmailBoxes_data()
