@@ -61,7 +61,8 @@ void TestApplicationSetUp::closingTheLastWindowLeavesTheProgramRunning()
         [&box] {
             QVERIFY(box.close());
             // Queued after any quit the close has posted.
-            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
     QCOMPARE(QApplication::exec(), 0);

@@ -180,19 +180,29 @@ void TestFrmMain::nextReportsTheFirstProblem_data()
     QTest::addColumn<QString>("last");
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     QTest::newRow("nothing typed") << ""
-                                   << "" << 0 << 0 << "Please Enter Your First Name"
+                                   << "" << 0 << 0 << 0 << "Please Enter Your First Name"
                                    << "txtFirstName";
     QTest::newRow("no last name") << "A"
-                                  << "" << 0 << 0 << "Please Enter Your Last Name"
+                                  << "" << 0 << 0 << 0 << "Please Enter Your Last Name"
                                   << "txtLastName";
+    QTest::newRow("no day") << "A"
+                            << "B" << -1 << 0 << 0 << "Please Specify Your Birth Date"
+                            << "cboDate";
+    QTest::newRow("no month") << "A"
+                              << "B" << 0 << -1 << 0 << "Please Specify Your Birth Month"
+                              << "cboMonth";
+    QTest::newRow("no year") << "A"
+                             << "B" << 0 << 0 << -1 << "Please Specify Your Birth Year"
+                             << "cboYear";
     QTest::newRow("31 April") << "A"
-                              << "B" << 30 << 3 << "Please Enter Correct Date Or Month !"
+                              << "B" << 30 << 3 << 0 << "Please Enter Correct Date Or Month !"
                               << "cmdNext";
     QTest::newRow("29 February 1900") << "A"
-                                      << "B" << 28 << 1 << "Please Enter Correct Date Or Month!"
+                                      << "B" << 28 << 1 << 0 << "Please Enter Correct Date Or Month!"
                                       << "cmdNext";
 }
 
@@ -202,12 +212,14 @@ void TestFrmMain::nextReportsTheFirstProblem()
     QFETCH(QString, last);
     QFETCH(int, day);
     QFETCH(int, month);
+    QFETCH(int, year);
     QFETCH(QString, message);
     QFETCH(QString, focus);
     control<QLineEdit>("txtFirstName")->setText(first);
     control<QLineEdit>("txtLastName")->setText(last);
     control<QComboBox>("cboDate")->setCurrentIndex(day);
     control<QComboBox>("cboMonth")->setCurrentIndex(month);
+    control<QComboBox>("cboYear")->setCurrentIndex(year);
     QPushButton *next = control<QPushButton>("cmdNext");
     next->setFocus();
     QTest::mouseClick(next, Qt::LeftButton);

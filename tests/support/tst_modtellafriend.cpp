@@ -70,6 +70,8 @@ void TestModTellAFriend::firstUnfilledValueIsReported_data()
     QTest::newRow("friend's name at its prompt")
         << with(&Referral::friendName, "Friend's Name") << "Please Enter Your Friend's Name";
     QTest::newRow("friend's e-mail empty") << with(&Referral::friendEmail, "") << "Please Enter Your Friend's Email";
+    QTest::newRow("friend's e-mail at its prompt")
+        << with(&Referral::friendEmail, "Friend's Email Address") << "Please Enter Your Friend's Email";
     QTest::newRow("everything empty") << Referral{} << "Please Enter Your Name";
 }
 
