@@ -24,6 +24,34 @@ bool imagePluginLoaded()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
 }
 
+// All of a frame, caption too, in black on a transparent image.
+QImage captionedFrameDrawnBy(const QStyle &style, const QGroupBox &box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.palette.setColor(QPalette::WindowText, Qt::black);
+    option.text = box.title();
+    option.textAlignment = Qt::AlignLeft;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    option.lineWidth = 1;
+    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(box.font());
+    style.drawComplexControl(QStyle::CC_GroupBox, &option, &painter, &box);
+    return image;
+}
+
+qint64 ink(const QImage &image)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            sum += image.pixelColor(x, y).alpha();
+    }
+    return sum;
+}
+
 QImage frameDrawnBy(const QStyle &style, const QGroupBox &box)
 {
     QStyleOptionFrame option;
@@ -50,6 +78,9 @@ private slots:
     void framesAreOneLineOnOtherStyles();
     void buttonFacesAreFlatOnEveryStyle_data();
     void buttonFacesAreFlatOnEveryStyle();
+    void outlineMarksTheFocus_data();
+    void outlineMarksTheFocus();
+    void frameCaptionIsBold();
     void overflowIconPointsTheWayTheMenuRuns_data();
     void overflowIconPointsTheWayTheMenuRuns();
 };
@@ -150,6 +181,49 @@ void TestDesignStyle::buttonFacesAreFlatOnEveryStyle()
     const QImage face = next.grab().toImage();
     for (const QPoint &inside : {QPoint(3, 3), QPoint(3, 19), QPoint(126, 11)})
         QCOMPARE(face.pixelColor(inside).name(), forms::lightBlue().name());
+}
+
+void TestDesignStyle::outlineMarksTheFocus_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<QColor>("outline");
+    QTest::newRow("without the focus") << false << QColor(89, 118, 165);
+    QTest::newRow("with the focus") << true << QColor(255, 0, 0);
+}
+
+void TestDesignStyle::outlineMarksTheFocus()
+{
+    QFETCH(bool, focused);
+    QFETCH(QColor, outline);
+    const forms::DesignStyle design(QStyleFactory::create(u"fusion"_s));
+    QPushButton next(u"Next"_s);
+    forms::DesignStyle::adopt(next);
+    QStyleOptionButton option;
+    option.initFrom(&next);
+    option.rect = QRect(0, 0, 130, 23);
+    option.palette.setColor(QPalette::Button, QColor(124, 165, 231));
+    option.palette.setColor(QPalette::Highlight, QColor(255, 0, 0));
+    option.state.setFlag(QStyle::State_HasFocus, focused);
+    QImage face(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&face);
+    design.drawControl(QStyle::CE_PushButtonBevel, &option, &painter, &next);
+    painter.end();
+    QCOMPARE(face.pixelColor(0, 11), outline);
+    QCOMPARE(face.pixelColor(65, 11), QColor(124, 165, 231));
+}
+
+// Only the caption is bold, so its strokes carry more ink than Fusion's
+// caption in the frame's own font.
+void TestDesignStyle::frameCaptionIsBold()
+{
+    QGroupBox frame(u"Please Fill In The Below Details:"_s);
+    frame.resize(417, 107);
+    forms::DesignStyle::adopt(frame);
+    const forms::DesignStyle design(QStyleFactory::create(u"fusion"_s));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+    const qint64 designed = ink(captionedFrameDrawnBy(design, frame));
+    const qint64 plain = ink(captionedFrameDrawnBy(*fusion, frame));
+    QVERIFY2(designed > plain + plain / 10, qPrintable(u"%1 against %2"_s.arg(designed).arg(plain)));
 }
 
 void TestDesignStyle::overflowIconPointsTheWayTheMenuRuns_data()
